@@ -1,0 +1,8 @@
+# GoogleTest from Debian's source package, built with this configuration's
+# compiler and flags (mingw for the Windows builds, clang with sanitizers for
+# the native one).
+set(KAVO_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+add_subdirectory(${KAVO_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/_deps/googletest EXCLUDE_FROM_ALL SYSTEM)

@@ -1,0 +1,160 @@
+/*
+ * kavoapi.h - public interface of KavoApi.dll
+ *
+ * The shared application module of the Kavo design programs: design data
+ * texts, unit systems, language texts, the QLISTWND grid window, message
+ * boxes, fonts and pens, images, downloads and file search.
+ *
+ * Every function uses the standard Windows calling convention (WINAPI) and
+ * is exported undecorated.  Every record shared with the module is packed
+ * to single bytes and built from fixed-width types, so that hosts compiled
+ * with any compiler agree with the module on its layout.
+ *
+ * Records and the functions are kept in two guarded sections: the records
+ * need nothing but <stdint.h>, so portable code may include this header with
+ * KAVOAPI_RECORDS_ONLY defined and get the records without <windows.h>.
+ */
+
+#ifndef KAVOAPI_RECORDS_INCLUDED
+#define KAVOAPI_RECORDS_INCLUDED
+
+#include <stdint.h>
+
+#if defined(__cplusplus)
+#define KAVOAPI_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
+#else
+#define KAVOAPI_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
+#endif
+
+#if defined(__cplusplus)
+extern "C" {
+#endif
+
+#pragma pack(push, 1)
+
+/* ---- Design data buffers ------------------------------------------------ */
+
+/* A date as the design data carries it; all three zero means "no date".
+ * As text it reads "dd.mm.yyyy". */
+typedef struct varbuf_date {
+    uint8_t day;
+    uint8_t month;
+    uint16_t year;
+} varbuf_date;
+
+KAVOAPI_STATIC_ASSERT(sizeof(varbuf_date) == 4, "varbuf_date is 4 bytes");
+
+/* ---- Design data records ------------------------------------------------ */
+
+/* ---- Drawing data, product parameters and accessories -------------------- */
+
+/* ---- Unit systems -------------------------------------------------------- */
+
+/* ---- Language texts and the qcq database ---------------------------------- */
+
+/* ---- List window ---------------------------------------------------------- */
+
+/* ---- Graphics and images -------------------------------------------------- */
+
+/* ---- Download ------------------------------------------------------------- */
+
+#pragma pack(pop)
+
+#if defined(__cplusplus)
+} /* extern "C" */
+#endif
+
+#endif /* KAVOAPI_RECORDS_INCLUDED */
+
+#if !defined(KAVOAPI_RECORDS_ONLY) && !defined(KAVOAPI_FUNCTIONS_INCLUDED)
+#define KAVOAPI_FUNCTIONS_INCLUDED
+
+#include <windows.h>
+
+/* The module itself defines KAVOAPI_BUILDING; hosts import. */
+#if defined(KAVOAPI_BUILDING)
+#define KAVOAPI
+#else
+#define KAVOAPI __declspec(dllimport)
+#endif
+
+#if defined(__cplusplus)
+extern "C" {
+#endif
+
+/* ---- Design data buffers ------------------------------------------------
+ * A design data text is an 8-bit NUL-terminated text of "KEY=value" items
+ * joined by "|", in a buffer owned by the caller.  Sizes are in bytes and
+ * count the terminating NUL.
+ *
+ * Writers return 0 (written, or nothing to write because the value is
+ * empty), -1 (empty key) or -2 (the item does not fit, or a key and value
+ * longer than 299 characters; the buffer is left unchanged).
+ * Finders match whole keys only and return 1 (found), 0 (not found),
+ * -1 (malformed item or not a number) or -2 (value too long for out).
+ * qa_varbuf_find_date returns 0 both when it read a date and when the key is
+ * absent; it changes the date only when it read one. */
+KAVOAPI int32_t WINAPI qa_varbuf_write_sz(char *buffer, const char *key, const char *value, int32_t size);
+KAVOAPI int32_t WINAPI qa_varbuf_write_flo(char *buffer, const char *key, float value, int32_t decimals, int32_t size);
+KAVOAPI int32_t WINAPI qa_varbuf_write_sho(char *buffer, const char *key, int16_t value, int32_t size);
+KAVOAPI int32_t WINAPI qa_varbuf_write_date(char *buffer, const char *key, const varbuf_date *date, int32_t size);
+KAVOAPI int32_t WINAPI qa_varbuf_find_sz(const char *buffer, const char *key, char *out, int32_t out_size);
+KAVOAPI int32_t WINAPI qa_varbuf_find_flo(const char *buffer, const char *key, float *out);
+KAVOAPI int32_t WINAPI qa_varbuf_find_sho(const char *buffer, const char *key, int16_t *out);
+KAVOAPI int32_t WINAPI qa_varbuf_find_date(const char *buffer, const char *key, varbuf_date *out);
+
+/* ---- Design data records and codecs --------------------------------------- */
+
+/* ---- Units and unit-aware controls ------------------------------------------ */
+
+/* ---- Module settings -----------------------------------------------------
+ * qa_init_paths stores the application title (cut to 79 characters), the
+ * three folders searched for files and the ini file path (each cut to 299
+ * characters), then reads the unit system setting.
+ * qa_getinifilename copies the ini file path into out, which must hold at
+ * least 300 bytes.  The registry branch name is cut to 99 characters. */
+KAVOAPI void WINAPI qa_init_paths(const char *title, const char *dir1, const char *dir2, const char *dir3,
+                                  const char *ini_file);
+KAVOAPI void WINAPI qa_getinifilename(char *out);
+KAVOAPI int16_t WINAPI qa_set_adminmode(int16_t mode);
+KAVOAPI int16_t WINAPI qa_get_adminmode(void);
+KAVOAPI void WINAPI qareg_set_kavo_branch_name(const char *name);
+
+/* ---- Language texts --------------------------------------------------------- */
+
+/* ---- qcq database ----------------------------------------------------------- */
+
+/* ---- Registry settings and default room ------------------------------------- */
+
+/* ---- List window and header strip ------------------------------------------- */
+
+/* ---- Message boxes ---------------------------------------------------------- */
+
+/* ---- Memo rows, popup menus, tooltips and the hint window -------------------- */
+
+/* ---- Fonts and pens --------------------------------------------------------- */
+
+/* ---- Labels, lines and tables ----------------------------------------------- */
+
+/* ---- Bitmaps, GIF and metafiles --------------------------------------------- */
+
+/* ---- Download ---------------------------------------------------------------- */
+
+/* ---- File search, ini file and file dialogs ---------------------------------- */
+
+/* ---- Number formatting and GUIDs -----------------------------------------
+ * qa_smart_sprint formats value with `decimals` digits (negative: six),
+ * drops insignificant zeros and a bare decimal point, turns "-0" into "0",
+ * and returns the length of the text.  A text longer than size - 1 is cut
+ * to fit; size is in bytes (UTF-16 units for the w form).
+ * qa_create_guid writes 32 upper-case hexadecimal digits and a NUL into out
+ * (33 bytes); 0 on success, -1 when the platform could not make a UUID. */
+KAVOAPI int32_t WINAPI qa_smart_sprint(char *buffer, int32_t size, double value, int32_t decimals);
+KAVOAPI int32_t WINAPI qa_smart_sprintw(wchar_t *buffer, int32_t size, double value, int32_t decimals);
+KAVOAPI int32_t WINAPI qa_create_guid(char *out);
+
+#if defined(__cplusplus)
+} /* extern "C" */
+#endif
+
+#endif /* KAVOAPI_FUNCTIONS_INCLUDED */

@@ -1,0 +1,80 @@
+#include "files/text_util_win.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+
+#include "files/text_util.h"
+#include "kavoapi.h"
+#include "util/guard.h"
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wchar_t");
+
+namespace kavo {
+
+namespace detail {
+RPC_STATUS(RPC_ENTRY *uuid_create)(UUID *) = UuidCreate;
+} // namespace detail
+
+char *wsz_to_utf8_alloc(const wchar_t *text, int length)
+{
+    if (!text || length < 0)
+        return nullptr;
+    const std::size_t bytes = static_cast<std::size_t>(length) * 4 + 4;
+    if (bytes > INT32_MAX)
+        return nullptr;
+    char *utf8 = static_cast<char *>(std::calloc(bytes, 1));
+    if (!utf8)
+        return nullptr;
+    // The last byte stays zero, so a text longer than `length` still ends.
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, static_cast<int>(bytes) - 1, nullptr, nullptr);
+    return utf8;
+}
+
+void set_dlg_item_wtext(HWND dialog, int id, const wchar_t *text)
+{
+    const std::size_t length = text ? std::wcslen(text) : 0;
+    wchar_t *copy = static_cast<wchar_t *>(std::malloc(length * 2 + 20));
+    if (!copy)
+        return;
+    std::memcpy(copy, text ? text : L"", (length + 1) * sizeof(wchar_t));
+    SetDlgItemTextW(dialog, id, copy);
+    std::free(copy);
+}
+
+} // namespace kavo
+
+extern "C" int32_t WINAPI qa_smart_sprint(char *buffer, int32_t size, double value, int32_t decimals)
+{
+    return kavo::guarded(0, [&] { return kavo::smart_sprint(buffer, size, value, decimals); });
+}
+
+extern "C" int32_t WINAPI qa_smart_sprintw(wchar_t *buffer, int32_t size, double value, int32_t decimals)
+{
+    return kavo::guarded(0, [&] {
+        return kavo::smart_sprint_w(reinterpret_cast<char16_t *>(buffer), size, value, decimals);
+    });
+}
+
+extern "C" int32_t WINAPI qa_create_guid(char *out)
+{
+    if (!out)
+        return -1;
+    out[0] = 0;
+    UUID uuid;
+    const RPC_STATUS status = kavo::detail::uuid_create(&uuid);
+    if (status != RPC_S_OK && status != RPC_S_UUID_LOCAL_ONLY)
+        return -1;
+    RPC_CSTR text = nullptr;
+    if (UuidToStringA(&uuid, &text) != RPC_S_OK || !text)
+        return -1;
+    char *p = out;
+    for (const unsigned char *s = text; *s; ++s) {
+        if (*s != '-')
+            *p++ = static_cast<char>(*s);
+    }
+    *p = 0;
+    RpcStringFreeA(&text);
+    kavo::upcase_nordic(out); // hexadecimal digits only: a-f become A-F
+    return 0;
+}

@@ -1,0 +1,59 @@
+// The design data text: "KEY=value" items joined by "|" in a caller-owned,
+// NUL-terminated 8-bit buffer of a given size.  These primitives write and
+// find one item; the record codecs are built on them.
+#pragma once
+
+#include <cstdint>
+
+#define KAVOAPI_RECORDS_ONLY
+#include "kavoapi.h"
+#undef KAVOAPI_RECORDS_ONLY
+
+namespace kavo {
+
+// Results of the writers.
+enum VarbufWrite : int { kWritten = 0, kEmptyKey = -1, kNoRoom = -2 };
+// Results of the finders (and of varbuf_split_item).
+enum VarbufFind : int { kFound = 1, kNotFound = 0, kMalformed = -1, kTooLong = -2 };
+
+// Fixed work areas.  A key and value together, or a value alone, longer
+// than kItemChars is refused; a search key longer than kSearchKeyChars is
+// never found.
+inline constexpr int kItemArea = 300;
+inline constexpr int kItemChars = kItemArea - 1;
+inline constexpr int kKeyArea = 40;
+inline constexpr int kSearchKeyChars = 118;
+inline constexpr int kItemsPerSearch = 500;
+inline constexpr int kNumberArea = 100;
+inline constexpr int kDateArea = 12;
+
+int varbuf_write_sz(char *buffer, const char *key, const char *value, int size);
+int varbuf_write_flo(char *buffer, const char *key, float value, int decimals, int size);
+int varbuf_write_sho(char *buffer, const char *key, int16_t value, int size);
+int varbuf_write_date(char *buffer, const char *key, const varbuf_date *date, int size);
+// Writes the float unless it would print as zero with `decimals` digits.
+int varbuf_write_flo_nz(char *buffer, const char *key, float value, int decimals, int size);
+
+int varbuf_find_sz(const char *buffer, const char *key, char *out, int out_size);
+int varbuf_find_flo(const char *buffer, const char *key, float *out);
+int varbuf_find_sho(const char *buffer, const char *key, int16_t *out);
+int varbuf_find_date(const char *buffer, const char *key, varbuf_date *out);
+
+// Item n of the text: its key (cut to key_size - 1 characters, trailing
+// blanks removed, upper-cased) and value (cut to value_size - 1, trailing
+// blanks removed).  1 for an item, 0 when there is no item n or it is empty,
+// -1 for an item without key, without "=" or with an empty value.
+int varbuf_split_item(const char *text, int n, char *key, int key_size, char *value, int value_size);
+
+// The item at `cursor` with the same rules, advancing the cursor to the
+// next item; the search and the design readers walk texts this way.
+int varbuf_next_item(const char **cursor, char *key, int key_size, char *value, int value_size);
+
+// "dd.mm.yyyy" with zero-padded day and month, blank-padded year; an
+// all-zero date gives an empty text.  out holds at least kDateTextArea.
+inline constexpr int kDateTextArea = 16;
+void date_to_text(const varbuf_date &date, char *out);
+// 0 and the date read, or -1 with the date unchanged.
+int text_to_date(const char *text, varbuf_date *out);
+
+} // namespace kavo

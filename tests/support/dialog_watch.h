@@ -1,0 +1,61 @@
+// Closes the message boxes and dialogs that a call raises on this thread,
+// after reading their texts, through a WH_CBT hook (the way Wine's own
+// conformance tests do): no test ever waits for a person.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kavo_test {
+
+struct SeenWindow {
+    std::string class_name;
+    std::string caption;
+    std::vector<std::pair<int, std::string>> controls; // id and text of each child, in Z order
+    bool probe_enabled = true;      // whether the probe window was enabled
+    HWND owner = nullptr;
+
+    // The text of control `id`, empty when there is none.
+    std::string text(int id) const;
+    // A platform message box's message (its static 0xFFFF).
+    std::string message() const { return text(0xFFFF); }
+};
+
+class DialogWatch {
+public:
+    // Each watched window is ended with WM_COMMAND `command` once read,
+    // unless `action` is given: then action(window) runs instead.
+    explicit DialogWatch(WPARAM command = IDOK);
+    ~DialogWatch();
+    DialogWatch(const DialogWatch &) = delete;
+    DialogWatch &operator=(const DialogWatch &) = delete;
+
+    // A window whose enabled state is recorded when each box activates:
+    // task-modal boxes disable the thread's other top-level windows.
+    void set_probe(HWND probe) { probe_ = probe; }
+    void set_action(std::function<void(HWND)> action) { action_ = std::move(action); }
+
+    const std::vector<SeenWindow> &seen() const { return seen_; }
+
+private:
+    static LRESULT CALLBACK hook_proc(int code, WPARAM wparam, LPARAM lparam);
+    static void CALLBACK read_timer_proc(HWND window, UINT, UINT_PTR id, DWORD);
+    void on_activate(HWND window);
+    void read_and_close(HWND window);
+
+    HHOOK hook_ = nullptr;
+    WPARAM command_;
+    HWND probe_ = nullptr;
+    std::function<void(HWND)> action_;
+    std::vector<HWND> handled_;
+    std::vector<SeenWindow> seen_;
+};
+
+// Lets queued and posted messages run (timers, posted commands).
+void pump_messages(DWORD milliseconds);
+
+} // namespace kavo_test
