@@ -130,6 +130,12 @@ KAVOAPI void WINAPI qareg_set_kavo_branch_name(const char *name);
 
 /* ---- Message boxes ---------------------------------------------------------- */
 
+/* kind 2 asks OK/Cancel, 3 Yes/No/Cancel, 4 Yes/No and returns the button
+ * (IDOK, IDCANCEL, IDYES, IDNO); any other kind shows an information box
+ * and returns 1.  Without an owner the box is task-modal.  The keyboard
+ * focus goes back to where it was (or to the owner). */
+KAVOAPI int32_t WINAPI qa_msgbox(HWND owner, uint32_t kind, const char *text);
+
 /* ---- Memo rows, popup menus, tooltips and the hint window -------------------- */
 
 /* ---- Fonts and pens --------------------------------------------------------- */

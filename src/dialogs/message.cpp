@@ -1,6 +1,10 @@
 #include "dialogs/message.h"
 
+#include <cstdio>
+
 #include "frame/module_state.h"
+#include "kavoapi.h"
+#include "util/guard.h"
 
 namespace kavo {
 
@@ -20,4 +24,45 @@ int info_message(HWND owner, const char *text)
     return platform_message(owner, text, MB_OK | MB_ICONINFORMATION);
 }
 
+int require_file(const char *file_name)
+{
+    if (file_name && GetFileAttributesA(file_name) != INVALID_FILE_ATTRIBUTES)
+        return 0;
+    char text[300];
+    std::snprintf(text, sizeof text, "Cannot find file\r\n%s", file_name ? file_name : "");
+    info_message(nullptr, text);
+    return -1;
+}
+
+namespace {
+
+// Box types of the question kinds; every other kind is an information box.
+UINT question_type(uint32_t kind)
+{
+    switch (kind) {
+    case 2:
+        return MB_OKCANCEL | MB_ICONQUESTION;
+    case 3:
+        return MB_YESNOCANCEL | MB_ICONQUESTION;
+    case 4:
+        return MB_YESNO | MB_ICONQUESTION;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
 } // namespace kavo
+
+extern "C" int32_t WINAPI qa_msgbox(HWND owner, uint32_t kind, const char *text)
+{
+    return kavo::guarded(0, [&] {
+        HWND focus = GetFocus();
+        const UINT type = kavo::question_type(kind);
+        const int result = type ? kavo::platform_message(owner, text, type) : (kavo::info_message(owner, text), 1);
+        if (HWND back = focus ? focus : owner)
+            SetFocus(back);
+        return result;
+    });
+}

@@ -15,4 +15,8 @@ int platform_message(HWND owner, const char *text, UINT type);
 // error to the user.  Returns the platform result.
 int info_message(HWND owner, const char *text);
 
+// 0 when the file exists; otherwise shows "Cannot find file" with the name
+// and gives -1.
+int require_file(const char *file_name);
+
 } // namespace kavo

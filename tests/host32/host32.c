@@ -6,7 +6,7 @@
 
 #include "kavoapi.h"
 
-int main(void)
+int main(int argc, char **argv)
 {
     char buffer[256] = "";
     char text[300];
@@ -33,6 +33,9 @@ int main(void)
     qa_smart_sprint(text, (int32_t)sizeof text, 2.5, 2);
     qa_smart_sprintw(wide, 32, 2.5, 2);
     qa_create_guid(text);
+
+    if (argc > 1)
+        qa_msgbox(NULL, 1, argv[1]);
 
     printf("%s\n", buffer);
     return 0;

@@ -55,6 +55,11 @@ LRESULT CALLBACK DialogWatch::hook_proc(int code, WPARAM wparam, LPARAM lparam)
     return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
+bool SeenWindow::visible(int id) const
+{
+    return std::find(visible_ids.begin(), visible_ids.end(), id) != visible_ids.end();
+}
+
 void DialogWatch::on_activate(HWND window)
 {
     if (std::find(handled_.begin(), handled_.end(), window) != handled_.end())
@@ -84,7 +89,11 @@ void DialogWatch::read_and_close(HWND window)
     if (probe_)
         seen.probe_enabled = IsWindowEnabled(probe_) != FALSE;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    {
         seen.controls.emplace_back(GetDlgCtrlID(child), window_text(child));
+        if (IsWindowVisible(child) || (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE))
+            seen.visible_ids.push_back(GetDlgCtrlID(child));
+    }
     seen_.push_back(seen);
 
     if (action_)

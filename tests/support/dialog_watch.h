@@ -16,6 +16,7 @@ struct SeenWindow {
     std::string class_name;
     std::string caption;
     std::vector<std::pair<int, std::string>> controls; // id and text of each child, in Z order
+    std::vector<int> visible_ids;                      // the children that are visible
     bool probe_enabled = true;      // whether the probe window was enabled
     HWND owner = nullptr;
 
@@ -23,6 +24,7 @@ struct SeenWindow {
     std::string text(int id) const;
     // A platform message box's message (its static 0xFFFF).
     std::string message() const { return text(0xFFFF); }
+    bool visible(int id) const;
 };
 
 class DialogWatch {
