@@ -192,7 +192,12 @@ int varbuf_find_sz(const char *buffer, const char *key, char *out, int out_size)
     return kNotFound;
 }
 
-int varbuf_find_flo(const char *buffer, const char *key, float *out)
+namespace {
+
+// Finds the item's text and reads it with `scan`; the out value is zero
+// unless a number was read.
+template <typename Number, typename Scan>
+int find_number(const char *buffer, const char *key, Number *out, Scan scan)
 {
     if (!out)
         return kMalformed;
@@ -201,27 +206,29 @@ int varbuf_find_flo(const char *buffer, const char *key, float *out)
     const int result = varbuf_find_sz(buffer, key, text, kNumberArea);
     if (result < kFound)
         return result;
-    if (!scan_float(text, out)) {
+    if (!scan(text, out)) {
         *out = 0;
         return kMalformed;
     }
     return kFound;
 }
 
+} // namespace
+
+int varbuf_find_flo(const char *buffer, const char *key, float *out)
+{
+    return find_number(buffer, key, out, scan_float);
+}
+
 int varbuf_find_sho(const char *buffer, const char *key, int16_t *out)
 {
-    if (!out)
-        return kMalformed;
-    *out = 0;
-    char text[kNumberArea];
-    const int result = varbuf_find_sz(buffer, key, text, kNumberArea);
-    if (result < kFound)
-        return result;
-    int32_t value = 0;
-    if (!scan_int(text, &value))
-        return kMalformed;
-    *out = static_cast<int16_t>(static_cast<uint16_t>(value));
-    return kFound;
+    return find_number(buffer, key, out, [](const char *text, int16_t *value) {
+        int32_t wide = 0;
+        if (!scan_int(text, &wide))
+            return false;
+        *value = static_cast<int16_t>(static_cast<uint16_t>(wide)); // the low 16 bits, as "%hd" stores
+        return true;
+    });
 }
 
 int varbuf_find_date(const char *buffer, const char *key, varbuf_date *out)

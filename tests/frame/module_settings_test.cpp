@@ -78,3 +78,23 @@ TEST(ModuleSettings, LoadAndUnloadAgainStartsFresh)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ModuleResources, VersionInformation)
+{
+    char path[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameA(GetModuleHandleA("KavoApi.dll"), path, MAX_PATH), 0u);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    ASSERT_GT(size, 0u);
+    std::string block(size, '\0');
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, size, block.data()));
+    char *name = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040904B0\\OriginalFilename",
+                               reinterpret_cast<void **>(&name), &length));
+    EXPECT_STREQ(name, "KavoApi.dll");
+}
+
+} // namespace
