@@ -27,11 +27,17 @@ std::vector<std::string> design_keys()
     return keys;
 }
 
+// Values of the size that flows and outputs print with.
+float value_of(std::size_t i)
+{
+    return 1000.0f + 1.37f * static_cast<float>(i);
+}
+
 std::string design_text(const std::vector<std::string> &keys)
 {
     std::vector<char> buffer(kBufferSize, 0);
     for (std::size_t i = 0; i < keys.size(); ++i)
-        kavo::varbuf_write_flo(buffer.data(), keys[i].c_str(), 12.25f + static_cast<float>(i), 1, kBufferSize);
+        kavo::varbuf_write_flo(buffer.data(), keys[i].c_str(), value_of(i), 4, kBufferSize);
     return buffer.data();
 }
 
@@ -42,7 +48,7 @@ void BM_WriteDesign(benchmark::State &state)
     for (auto _ : state) {
         buffer[0] = 0;
         for (std::size_t i = 0; i < keys.size(); ++i)
-            kavo::varbuf_write_flo(buffer.data(), keys[i].c_str(), 12.25f + static_cast<float>(i), 1, kBufferSize);
+            kavo::varbuf_write_flo(buffer.data(), keys[i].c_str(), value_of(i), 4, kBufferSize);
         benchmark::DoNotOptimize(buffer.data());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(keys.size()));
