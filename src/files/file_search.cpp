@@ -25,24 +25,14 @@ constexpr int kCaptionChars = 199;
 
 constexpr UINT kNotFoundStyle = MB_ICONEXCLAMATION | MB_TASKMODAL;
 
-const char *const *search_dirs()
+bool exists(const std::string &path)
 {
-    static const char *dirs[3];
-    ModuleState &state = module_state();
-    dirs[0] = state.searchDir1;
-    dirs[1] = state.searchDir2;
-    dirs[2] = state.searchDir3;
-    return dirs;
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool exists(const char *path)
+bool exists(const std::wstring &path)
 {
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool exists(const wchar_t *path)
-{
-    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // An ANSI text in UTF-16, cut to `chars` - 1 characters.
@@ -57,6 +47,54 @@ std::wstring widened(const char *text, int chars)
         wide.resize(static_cast<std::size_t>(written - 1));
     }
     return wide;
+}
+
+std::string folder_text(const char *folder, const std::string &)
+{
+    return folder;
+}
+
+std::wstring folder_text(const char *folder, const std::wstring &)
+{
+    return widened(folder, kSearchPathChars + 1);
+}
+
+void show_not_found(const std::string &text)
+{
+    MessageBoxA(nullptr, text.c_str(), module_state().appTitle, kNotFoundStyle);
+}
+
+void show_not_found(const std::wstring &text)
+{
+    const std::wstring caption = widened(module_state().appTitle, kCaptionChars + 1);
+    MessageBoxW(nullptr, text.c_str(), caption.c_str(), kNotFoundStyle);
+}
+
+// The file search in either text form: "folder\name" in each of the three
+// folders in turn, an empty folder giving "\name".
+template <typename Char>
+int32_t find_in_search_dirs(Char *out, const Char *name, int32_t show_message)
+{
+    using Text = std::basic_string<Char>;
+    static constexpr Char kBackslash[] = {'\\', 0};
+    static constexpr Char kCannotFind[] = {'C', 'a', 'n', 'n', 'o', 't', ' ', 'f', 'i', 'n', 'd', ' ', 0};
+    static constexpr Char kBang[] = {'!', 0};
+    const Text file_name = name ? Text(name) : Text();
+    const ModuleState &state = module_state();
+    for (const char *folder : {state.searchDir1, state.searchDir2, state.searchDir3}) {
+        Text path = folder_text(folder, file_name) + kBackslash + file_name;
+        path.resize(std::min(path.size(), kSearchPathChars));
+        if (exists(path)) {
+            if (out)
+                std::copy(path.c_str(), path.c_str() + path.size() + 1, out);
+            return 1;
+        }
+    }
+    if (out)
+        out[0] = 0;
+    if (show_message)
+        show_not_found(kCannotFind + file_name + kBang);
+    return 0;
 }
 
 // A UTF-16 text in the ANSI code page into a caller's buffer of size bytes.
@@ -122,49 +160,12 @@ static_assert(sizeof(OPENFILENAMEW) == 88, "the dialog record of 32-bit hosts");
 
 extern "C" int32_t WINAPI qa_findfile(char *out, const char *name, int32_t show_message)
 {
-    return kavo::guarded(0, [&] {
-        const char *const *dirs = kavo::search_dirs();
-        for (int i = 0; i < 3; ++i) {
-            std::string path = std::string(dirs[i]) + "\\" + (name ? name : "");
-            path.resize(std::min(path.size(), kavo::kSearchPathChars));
-            if (kavo::exists(path.c_str())) {
-                if (out)
-                    lstrcpyA(out, path.c_str());
-                return 1;
-            }
-        }
-        if (out)
-            out[0] = 0;
-        if (show_message) {
-            const std::string text = std::string("Cannot find ") + (name ? name : "") + "!";
-            MessageBoxA(nullptr, text.c_str(), module_state().appTitle, kavo::kNotFoundStyle);
-        }
-        return 0;
-    });
+    return kavo::guarded(0, [&] { return kavo::find_in_search_dirs(out, name, show_message); });
 }
 
 extern "C" int32_t WINAPI qa_findfilew(wchar_t *out, const wchar_t *name, int32_t show_message)
 {
-    return kavo::guarded(0, [&] {
-        const char *const *dirs = kavo::search_dirs();
-        for (int i = 0; i < 3; ++i) {
-            std::wstring path = kavo::widened(dirs[i], 300) + L"\\" + (name ? name : L"");
-            path.resize(std::min(path.size(), kavo::kSearchPathChars));
-            if (kavo::exists(path.c_str())) {
-                if (out)
-                    lstrcpyW(out, path.c_str());
-                return 1;
-            }
-        }
-        if (out)
-            out[0] = 0;
-        if (show_message) {
-            const std::wstring text = std::wstring(L"Cannot find ") + (name ? name : L"") + L"!";
-            const std::wstring caption = kavo::widened(module_state().appTitle, kavo::kCaptionChars + 1);
-            MessageBoxW(nullptr, text.c_str(), caption.c_str(), kavo::kNotFoundStyle);
-        }
-        return 0;
-    });
+    return kavo::guarded(0, [&] { return kavo::find_in_search_dirs(out, name, show_message); });
 }
 
 extern "C" void WINAPI qa_ini_modified(void)
