@@ -13,43 +13,27 @@ namespace {
 
 enum : WORD { kEdit = 101, kLabel = 102, kStatic = 103, kOther = 104 };
 
-// Appends one item of an in-memory dialog template (DLGITEMTEMPLATE with
-// class atom, empty title and no creation data), DWORD-aligned.
-void add_item(std::vector<WORD> &t, DWORD style, WORD id, WORD class_atom, short x, short y)
-{
-    if (t.size() % 2)
-        t.push_back(0);
-    const DWORD ex_style = 0;
-    t.push_back(LOWORD(style));
-    t.push_back(HIWORD(style));
-    t.push_back(LOWORD(ex_style));
-    t.push_back(HIWORD(ex_style));
-    for (short v : {x, y, short(80), short(12)})
-        t.push_back(static_cast<WORD>(v));
-    t.push_back(id);
-    t.push_back(0xFFFF);
-    t.push_back(class_atom);
-    t.push_back(0); // title
-    t.push_back(0); // creation data
-}
-
-INT_PTR CALLBACK quiet_proc(HWND, UINT message, WPARAM, LPARAM)
-{
-    return message == WM_INITDIALOG;
-}
-
+// A dialog from an in-memory template: edit controls 101, 103 and 104 and
+// the static 102 (each item DWORD-aligned, class given by atom, no title).
 HWND create_value_dialog()
 {
-    std::vector<WORD> t;
-    const DWORD style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_VISIBLE;
-    t.insert(t.end(), {LOWORD(style), HIWORD(style), 0, 0, 4, 10, 10, 200, 100, 0, 0, 0});
-    const DWORD child = WS_CHILD | WS_VISIBLE;
-    add_item(t, child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kEdit, 0x0081, 5, 5);
-    add_item(t, child, kLabel, 0x0082, 90, 5);
-    add_item(t, child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kStatic, 0x0081, 5, 25);
-    add_item(t, child | WS_BORDER | WS_TABSTOP, kOther, 0x0081, 5, 45);
+    std::vector<WORD> t = {LOWORD(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_VISIBLE),
+                           HIWORD(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_VISIBLE), 0, 0, 4, 10, 10, 200, 100,
+                           0, 0, 0};
+    const struct {
+        WORD id, class_atom, y;
+    } items[] = {{kEdit, 0x0081, 5}, {kLabel, 0x0082, 25}, {kStatic, 0x0081, 45}, {kOther, 0x0081, 65}};
+    for (const auto &item : items) {
+        t.resize((t.size() + 1) / 2 * 2);
+        const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL;
+        t.insert(t.end(), {LOWORD(style), HIWORD(style), 0, 0, 5, item.y, 80, 12, item.id, 0xFFFF, item.class_atom,
+                           0, 0});
+    }
     return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE *>(t.data()), nullptr,
-                                      quiet_proc, 0);
+                                      [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
+                                          return message == WM_INITDIALOG;
+                                      },
+                                      0);
 }
 
 class UnitControls : public ::testing::Test {
@@ -82,7 +66,7 @@ protected:
     HWND dialog_ = nullptr;
 };
 
-TEST_F(UnitControls, SetEditShowsDisplayValueLabelAndLimit)
+TEST_F(UnitControls, SettersShowDisplayValueAndLabel)
 {
     unit_set_system("EURO");
     EXPECT_NE(unit_set_edit(dialog_, kEdit, kLabel, 12, 1.0f), 0);
@@ -95,10 +79,8 @@ TEST_F(UnitControls, SetEditShowsDisplayValueLabelAndLimit)
     unit_set_edit(dialog_, kEdit, 0, 20, 21.26f);
     EXPECT_EQ(text(kEdit), "21.3");
     EXPECT_EQ(text(kLabel), "x");
-}
 
-TEST_F(UnitControls, SetStaticHasNoLimitAndSetsTheLabel)
-{
+    // The static form leaves the length limit alone.
     const LRESULT limit = SendDlgItemMessageA(dialog_, kStatic, EM_GETLIMITTEXT, 0, 0);
     unit_set_system("US");
     EXPECT_NE(unit_set_static(dialog_, kStatic, kLabel, 20, 20.0f), 0);
@@ -109,31 +91,25 @@ TEST_F(UnitControls, SetStaticHasNoLimitAndSetsTheLabel)
     EXPECT_EQ(text(kLabel), "ft\xB2");
 }
 
-TEST_F(UnitControls, RangeToleranceOfOnePartInAThousand)
+TEST_F(UnitControls, RangeToleranceOfOnePartInAThousandAndTheComma)
 {
     const struct {
         const char *typed;
         int32_t result;
         float value;
     } cases[] = {
-        {"9.995", 0, 9.995f}, {"20.01", 0, 20.01f}, {"20.03", -1, 0}, {"9.98", -1, 0}, {"1,5e1", 0, 15.0f},
-        {"  12abc", 0, 12.0f}, {"", -1, 0},           {"abc", -1, 0},   {",", -1, 0},
+        {"9.995", 0, 9.995f}, {"20.01", 0, 20.01f}, {"20.03", -1, 0}, {"9.98", -1, 0},
+        {"1,5e1", 0, 15.0f},  {"12abc", 0, 12.0f},  {"", -1, 0},      {",", -1, 0},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.typed);
         float out = -1.0f;
-        EXPECT_EQ(read(c.typed, &out, 10.0f, 20.0f), c.result);
-        EXPECT_FLOAT_EQ(out, c.result == 0 ? c.value : -1.0f);
+        EXPECT_EQ(read(c.typed, &out, 10.0f, 20.0f), c.result) << c.typed;
+        EXPECT_FLOAT_EQ(out, c.result == 0 ? c.value : -1.0f) << c.typed;
     }
-}
-
-TEST_F(UnitControls, CommaOrPointAndBackToBaseUnits)
-{
-    float out = 0;
-    EXPECT_EQ(read("1,5", &out, 0.0f, 10.0f), 0);
-    EXPECT_FLOAT_EQ(out, 1.5f);
+    // Typed in display units, stored in base units.
     unit_set_system("EURO");
     SetDlgItemTextA(dialog_, kEdit, "7,2");
+    float out = 0;
     EXPECT_EQ(unit_get_edit(dialog_, kEdit, 12, &out, 1.0f, 2.0f, 2), 0);
     EXPECT_FLOAT_EQ(out, 2.0f);
 }
