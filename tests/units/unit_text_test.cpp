@@ -20,9 +20,8 @@ TEST(UnitLabel, Windows1252BytesAndMarkup)
         int32_t property;
         const char *bytes;
     } cases[] = {
-        {kUnitSI, 12, "dm\xB3/s"},       {kUnitEuroSpe, 14, "m\xB3/(hm)"},  {kUnitSI, 15, "dm\xB3/(sm@t2@@)"},
-        {kUnitNordic, 15, "l/(sm@t2@@)"}, {kUnitNordic, 20, "\xB0" "C"},     {kUnitUS, 21, "\xB0" "F"},
-        {kUnitNordic, 31, "m\xB2"},       {kUnitUS, 31, "ft\xB2"},           {kUnitUS, 10, "''WC"},
+        {kUnitSI, 12, "dm\xB3/s"},   {kUnitEuroSpe, 14, "m\xB3/(hm)"}, {kUnitNordic, 20, "\xB0" "C"},
+        {kUnitUS, 21, "\xB0" "F"},   {kUnitNordic, 31, "m\xB2"},       {kUnitUS, 31, "ft\xB2"},
         {kUnitEuro, 27, "dB(A) 25m@t2@@sab"}, {kUnitEuroSpe, 27, "dB(A) 10m@t2@@sab"},
         {kUnitEuro, 32, "L@bp@@Are 25m@t2@@sab"}, {kUnitEuroSpe, 32, "L@bp@@Are 10m@t2@@sab"},
         {kUnitUS, 32, "L@bw@@A"},
@@ -39,21 +38,6 @@ TEST(UnitLabel, Windows1252BytesAndMarkup)
         for (int32_t property = 10; property <= 32; ++property)
             longest = std::max(longest, std::strlen(unit_label(system, property)));
     EXPECT_EQ(longest, kLabelCapacity - 1);
-}
-
-TEST(UnitDecimals, MetricAndUsColumns)
-{
-    const struct {
-        int32_t property;
-        int metric, us;
-    } cases[] = {{10, 0, 2}, {13, 3, 2}, {18, 0, 1}, {19, 2, 1}, {31, 1, 1}};
-    for (const auto &c : cases) {
-        for (int16_t system = 0; system < 4; ++system)
-            EXPECT_EQ(unit_decimals(system, c.property), c.metric) << c.property;
-        EXPECT_EQ(unit_decimals(kUnitUS, c.property), c.us) << c.property;
-    }
-    for (int32_t property : {32, 9})
-        EXPECT_EQ(unit_decimals(kUnitSI, property), -1) << property;
 }
 
 TEST(FormatValue, RoundedWithLabelAndNeverPastTheBuffer)

@@ -79,6 +79,9 @@ TEST_F(Units, LabelsAndDecimals)
     EXPECT_EQ(unit_get_label_wsz(20, wide, sizeof wide), 3);
     EXPECT_EQ(std::wstring(wide), L"\u00B0F");
     EXPECT_EQ(unit_get_label_wsz(24, wide, 6), 0) << "Btu/h/ft@t2@@ does not fit 3 characters";
+    EXPECT_EQ(unit_get_ndes(10), 2);
+    unit_set_system("SI");
+    EXPECT_EQ(unit_get_ndes(13), 3);
 
     kavo_test::DialogWatch watch;
     char out[22] = "untouched";
