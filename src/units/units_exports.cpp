@@ -48,7 +48,7 @@ float legacy(int32_t property, float value, bool to_base)
 }
 
 // Copies a finished text into a caller's buffer whose size the interface
-// leaves to the caller (the formats keep within 80 bytes).
+// leaves to the caller (the texts made here keep within 128 bytes).
 void copy_out(char *out, const char *text)
 {
     if (out)
