@@ -126,7 +126,7 @@ KAVOAPI int32_t WINAPI qa_varbuf_find_date(const char *buffer, const char *key, 
  * Labels are Windows-1252 texts of at most 21 characters (out holds 22
  * bytes) and may carry the label markup "@t", "@b", "@@".
  * unit_sz_inch_to_mm and unit_sz_mm_to_inch rewrite a number in place as a
- * whole number (text holds up to 41 bytes of result) and give 0, or -1 when
+ * whole number (text holds up to 42 bytes of result) and give 0, or -1 when
  * the text holds no number.
  * unit_get_edit gives 0 and stores the base value when the typed number
  * (comma or point) lies within minimum and maximum give or take one part in

@@ -34,7 +34,8 @@ LegacyFormat legacy_format(int16_t system, int32_t property);
 // Rewrites a text that starts with a number (read as "%f" reads it) as the
 // whole number of millimetres for that many inches, or of inches for that
 // many millimetres, rounded half up.  False, text unchanged, when the text
-// holds no number.  text must hold the result: at most 41 bytes.
+// holds no number.  text must hold the result: at most 42 bytes (a sign
+// and 40 digits).
 bool rewrite_inches_as_mm(char *text);
 bool rewrite_mm_as_inches(char *text);
 

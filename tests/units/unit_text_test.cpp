@@ -69,9 +69,9 @@ TEST(InchMillimetreText, RewrittenInPlaceRoundedHalfUp)
         EXPECT_TRUE(c.to_mm ? rewrite_inches_as_mm(text) : rewrite_mm_as_inches(text));
         EXPECT_STREQ(text, c.expected) << c.text;
     }
-    char largest[48] = "3e38";
+    char largest[42] = "-3e38";
     EXPECT_TRUE(rewrite_inches_as_mm(largest));
-    EXPECT_EQ(std::strlen(largest), 40u) << "the longest result";
+    EXPECT_EQ(std::strlen(largest), 41u) << "the longest result";
     for (const char *bad : {"", "abc", "-"}) {
         char text[8];
         std::strcpy(text, bad);
