@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -93,41 +92,33 @@ TEST_F(Registry, NamedValuesFollowTheBranch)
     EXPECT_STREQ(out, "EURO");
 }
 
-// An ini file in the temporary folder, removed again at the end.
-class IniFile {
-public:
-    explicit IniFile(const char *content)
-    {
-        char folder[MAX_PATH];
-        GetTempPathA(sizeof folder, folder);
-        GetTempFileNameA(folder, "kav", 0, path_);
-        FILE *file = std::fopen(path_, "w");
-        std::fputs(content, file);
-        std::fclose(file);
-    }
-    ~IniFile() { DeleteFileA(path_); }
-    const char *path() const { return path_; }
-
-private:
-    char path_[MAX_PATH] = "";
-};
+// An ini file in the temporary folder with one key, written by the platform.
+std::string ini_file(const char *name, const char *section, const char *units)
+{
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    const std::string path = std::string(folder) + name;
+    DeleteFileA(path.c_str());
+    WritePrivateProfileStringA(section, "Units", units, path.c_str());
+    return path;
+}
 
 TEST_F(Registry, UnitSystemFromRegistryThenIniFile)
 {
-    IniFile euro("[SETTINGS]\nUnits=EURO\n");
-    IniFile other("[OTHER]\nUnits=US\n");
+    const std::string euro = ini_file("kavo_euro.ini", "SETTINGS", "EURO");
+    const std::string other = ini_file("kavo_other.ini", "OTHER", "US");
     unit_set_system("US");
-    qa_init_paths("T", "", "", "", euro.path());
+    qa_init_paths("T", "", "", "", euro.c_str());
     EXPECT_EQ(unit_get_system(), 1) << "no registry value: the ini key";
-    qa_init_paths("T", "", "", "", other.path());
+    qa_init_paths("T", "", "", "", other.c_str());
     EXPECT_EQ(unit_get_system(), 3) << "no ini key: NORDIC";
 
     write_value(profile_path("Kavo"), "unitSystem", "us", 3);
-    qa_init_paths("T", "", "", "", euro.path());
+    qa_init_paths("T", "", "", "", euro.c_str());
     EXPECT_EQ(unit_get_system(), 4) << "the registry value comes first";
     write_value(profile_path("Kavo"), "unitSystem", "", 1);
     unit_set_system("SI");
-    qa_init_paths("T", "", "", "", euro.path());
+    qa_init_paths("T", "", "", "", euro.c_str());
     EXPECT_EQ(unit_get_system(), 0) << "a value naming nothing keeps the system; the ini key is not read";
 
     qareg_set_kavo_branch_name("Ours");
