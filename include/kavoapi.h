@@ -50,6 +50,15 @@ KAVOAPI_STATIC_ASSERT(sizeof(varbuf_date) == 4, "varbuf_date is 4 bytes");
 
 /* ---- Unit systems -------------------------------------------------------- */
 
+/* A registry key of the module's settings, filled by qareg_init: the key
+ * path below the root key and the name of one value in that key. */
+typedef struct qareg_key {
+    char path[300];
+    char valueName[300];
+} qareg_key;
+
+KAVOAPI_STATIC_ASSERT(sizeof(qareg_key) == 600, "qareg_key is 600 bytes");
+
 /* ---- Language texts and the qcq database ---------------------------------- */
 
 /* ---- List window ---------------------------------------------------------- */
@@ -105,7 +114,43 @@ KAVOAPI int32_t WINAPI qa_varbuf_find_date(const char *buffer, const char *key, 
 
 /* ---- Design data records and codecs --------------------------------------- */
 
-/* ---- Units and unit-aware controls ------------------------------------------ */
+/* ---- Units and unit-aware controls ------------------------------------------
+ * Unit systems: 0 "SI", 1 "EURO", 2 "EUROSPE", 3 "NORDIC" (the default),
+ * 4 "US".  unit_set_system picks the last of these names found in the text
+ * (case-insensitive; "eurospe" gives 2) and ignores a text naming none.
+ * Values are floats in the base units the hosts compute in.  unit_trans
+ * takes the property ids 10 to 32, v_tr and v_fit the older ids 0, 1, 3 to
+ * 12, 14, 101, 102 (v_tosz also 100: feet and inches).  to_base nonzero
+ * (only its low byte counts) converts display units back to base units.
+ * An unknown id shows an information message and gives the value unchanged.
+ * Labels are Windows-1252 texts of at most 21 characters (out holds 22
+ * bytes) and may carry the label markup "@t", "@b", "@@".
+ * unit_sz_inch_to_mm and unit_sz_mm_to_inch rewrite a number in place as a
+ * whole number (text holds up to 42 bytes of result) and give 0, or -1 when
+ * the text holds no number.
+ * unit_get_edit gives 0 and stores the base value when the typed number
+ * (comma or point) lies within minimum and maximum give or take one part in
+ * a thousand; otherwise -1, and with warn 1 a beep, with warn 2 or more a
+ * message with the range, both moving the focus to the edit control. */
+KAVOAPI void WINAPI unit_set_system(const char *name);
+KAVOAPI int32_t WINAPI unit_get_system(void);
+KAVOAPI float WINAPI unit_trans(int32_t property, float value, int32_t to_base);
+KAVOAPI float WINAPI v_tr(int32_t property, float value, int32_t to_base);
+KAVOAPI float WINAPI v_fit(int32_t property, float value, int32_t mode);
+KAVOAPI float WINAPI unit_active_room_attenuation(void);
+KAVOAPI void WINAPI unit_get_label(int32_t property, char *out);
+KAVOAPI int32_t WINAPI unit_get_label_wsz(int32_t property, wchar_t *out, int32_t out_bytes);
+KAVOAPI int32_t WINAPI unit_get_ndes(int32_t property);
+KAVOAPI void WINAPI unit_set_sz(char *out, int32_t property, float value, int16_t with_label);
+KAVOAPI void WINAPI unit_set_wsz(wchar_t *out, int32_t out_chars, int32_t property, float value, int16_t with_label);
+KAVOAPI char *WINAPI v_tosz(int32_t property, float value, int32_t decimals, char *out);
+KAVOAPI int32_t WINAPI unit_sz_inch_to_mm(char *text);
+KAVOAPI int32_t WINAPI unit_sz_mm_to_inch(char *text);
+KAVOAPI int32_t WINAPI unit_set_edit(HWND dialog, int32_t edit_id, int32_t label_id, int32_t property, float value);
+KAVOAPI int32_t WINAPI unit_set_static(HWND dialog, int32_t value_id, int32_t label_id, int32_t property, float value);
+KAVOAPI int32_t WINAPI unit_set_static_label(HWND dialog, int32_t label_id, int32_t property);
+KAVOAPI int32_t WINAPI unit_get_edit(HWND dialog, int32_t edit_id, int32_t property, float *out, float minimum,
+                                     float maximum, int32_t warn);
 
 /* ---- Module settings -----------------------------------------------------
  * qa_init_paths stores the application title (cut to 79 characters), the
@@ -124,7 +169,22 @@ KAVOAPI void WINAPI qareg_set_kavo_branch_name(const char *name);
 
 /* ---- qcq database ----------------------------------------------------------- */
 
-/* ---- Registry settings and default room ------------------------------------- */
+/* ---- Registry settings and default room -------------------------------------
+ * Settings live under HKEY_CURRENT_USER in SOFTWARE\Norvane\<branch>\userProfile
+ * (branch "Kavo" unless qareg_set_kavo_branch_name chose another), all as
+ * REG_SZ texts.  qareg_get_data empties out, then gives -1 when the key
+ * cannot be opened, -2 when the value cannot be read into size bytes (out
+ * stays empty), 0 otherwise; qareg_set_data creates the key when needed and
+ * gives -1 when it cannot, -2 when the write fails.  The named getters and
+ * setters give 0 or -1. */
+KAVOAPI void WINAPI qareg_init(const char *company, const char *branch, const char *group, const char *value_name,
+                               qareg_key *out);
+KAVOAPI int32_t WINAPI qareg_get_data(HKEY root, const qareg_key *key, int32_t size, char *out);
+KAVOAPI int32_t WINAPI qareg_set_data(HKEY root, const qareg_key *key, const char *value);
+KAVOAPI int32_t WINAPI qareg_get_userprofile_unitsystem(char *out, int32_t size);
+KAVOAPI int32_t WINAPI qareg_get_qbase_path(char *out, int32_t size);
+KAVOAPI int32_t WINAPI qareg_set_qbase_path(const char *path);
+KAVOAPI int32_t WINAPI qareg_set_default_room(const char *text);
 
 /* ---- List window and header strip ------------------------------------------- */
 
@@ -146,7 +206,21 @@ KAVOAPI int32_t WINAPI qa_msgbox(HWND owner, uint32_t kind, const char *text);
 
 /* ---- Download ---------------------------------------------------------------- */
 
-/* ---- File search, ini file and file dialogs ---------------------------------- */
+/* ---- File search, ini file and file dialogs ----------------------------------
+ * qa_findfile looks for name in the three folders of qa_init_paths, in
+ * order, and gives 1 with the path in out (300 bytes; 300 characters for the
+ * w form), or 0 with out empty and, when show_message is nonzero, the message
+ * "Cannot find <name>!".  qa_ini_modified reads the unit system setting
+ * again.  The dialogs take a filter such as L"Data files|*.dat|" and give 0
+ * with the chosen path in file and its folder in folder (both size bytes),
+ * or -1, buffers unchanged, when cancelled or the dialog cannot be shown. */
+KAVOAPI int32_t WINAPI qa_findfile(char *out, const char *name, int32_t show_message);
+KAVOAPI int32_t WINAPI qa_findfilew(wchar_t *out, const wchar_t *name, int32_t show_message);
+KAVOAPI void WINAPI qa_ini_modified(void);
+KAVOAPI int32_t WINAPI qa_openfile_dlg(HWND owner, const wchar_t *filter, char *folder, char *file, int32_t size,
+                                       const wchar_t *title);
+KAVOAPI int32_t WINAPI qa_savefile_dlg(HWND owner, const wchar_t *filter, const wchar_t *default_extension,
+                                       char *folder, char *file, int32_t size, const wchar_t *title);
 
 /* ---- Number formatting and GUIDs -----------------------------------------
  * qa_smart_sprint formats value with `decimals` digits (negative: six),

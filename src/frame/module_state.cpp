@@ -1,6 +1,7 @@
 #include "frame/module_state.h"
 
 #include "kavoapi.h"
+#include "units/unit_settings.h"
 #include "util/guard.h"
 
 namespace kavo {
@@ -39,6 +40,7 @@ extern "C" void WINAPI qa_init_paths(const char *title, const char *dir1, const 
         kavo::copy_cut(state.searchDir2, sizeof state.searchDir2, dir2);
         kavo::copy_cut(state.searchDir3, sizeof state.searchDir3, dir3);
         kavo::copy_cut(state.iniFileName, sizeof state.iniFileName, ini_file);
+        kavo::readUnitSystemSetting();
     });
 }
 

@@ -30,6 +30,41 @@ int main(int argc, char **argv)
     qa_get_adminmode();
     qareg_set_kavo_branch_name("Kavo");
 
+    unit_set_system("US");
+    unit_get_system();
+    f = unit_trans(12, 1.0f, 0) + v_tr(0, 1.0f, 1) + v_fit(4, 2.0f, 0) + unit_active_room_attenuation();
+    unit_get_label(12, text);
+    unit_get_label_wsz(12, wide, (int32_t)sizeof wide);
+    unit_get_ndes(12);
+    unit_set_sz(text, 12, f, 1);
+    unit_set_wsz(wide, 32, 12, f, 1);
+    v_tosz(100, 0.6f, 2, text);
+    unit_sz_inch_to_mm(text);
+    unit_sz_mm_to_inch(text);
+    unit_set_edit(NULL, 1, 2, 12, f);
+    unit_set_static(NULL, 1, 2, 12, f);
+    unit_set_static_label(NULL, 2, 12);
+    unit_get_edit(NULL, 1, 12, &f, 0.0f, 1.0f, 0);
+
+    {
+        qareg_key key;
+        qareg_init("Norvane", "Kavo", "userProfile", "QBasePath", &key);
+        qareg_get_data(HKEY_CURRENT_USER, &key, (int32_t)sizeof text, text);
+        qareg_set_data(HKEY_CURRENT_USER, &key, text);
+        qareg_get_userprofile_unitsystem(text, (int32_t)sizeof text);
+        qareg_get_qbase_path(text, (int32_t)sizeof text);
+        qareg_set_qbase_path(text);
+        qareg_set_default_room("");
+    }
+
+    qa_findfile(text, "x.dat", 0);
+    qa_findfilew(wide, L"x.dat", 0);
+    qa_ini_modified();
+    if (argc > 2) {
+        qa_openfile_dlg(NULL, L"All|*.*|", text, buffer, (int32_t)sizeof text, NULL);
+        qa_savefile_dlg(NULL, L"All|*.*|", L"dat", text, buffer, (int32_t)sizeof text, NULL);
+    }
+
     qa_smart_sprint(text, (int32_t)sizeof text, 2.5, 2);
     qa_smart_sprintw(wide, 32, 2.5, 2);
     qa_create_guid(text);

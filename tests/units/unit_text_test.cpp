@@ -1,0 +1,83 @@
+// Unit labels, decimals and display texts of the portable core.
+#include "units/unit_format.h"
+#include "units/unit_labels.h"
+#include "units/unit_system.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+using namespace kavo;
+
+namespace {
+
+TEST(UnitLabel, Windows1252BytesAndMarkup)
+{
+    const struct {
+        int16_t system;
+        int32_t property;
+        const char *bytes;
+    } cases[] = {
+        {kUnitSI, 12, "dm\xB3/s"},   {kUnitEuroSpe, 14, "m\xB3/(hm)"}, {kUnitNordic, 20, "\xB0" "C"},
+        {kUnitUS, 21, "\xB0" "F"},   {kUnitNordic, 31, "m\xB2"},       {kUnitUS, 31, "ft\xB2"},
+        {kUnitEuro, 27, "dB(A) 25m@t2@@sab"}, {kUnitEuroSpe, 27, "dB(A) 10m@t2@@sab"},
+        {kUnitEuro, 32, "L@bp@@Are 25m@t2@@sab"}, {kUnitEuroSpe, 32, "L@bp@@Are 10m@t2@@sab"},
+        {kUnitUS, 32, "L@bw@@A"},
+    };
+    for (const auto &c : cases) {
+        const char *label = unit_label(c.system, c.property);
+        EXPECT_STREQ(label ? label : "<none>", c.bytes) << c.system << "/" << c.property;
+    }
+    for (int32_t property : {9, 33})
+        EXPECT_EQ(unit_label(kUnitNordic, property), nullptr);
+
+    std::size_t longest = 0;
+    for (int16_t system = 0; system < 5; ++system)
+        for (int32_t property = 10; property <= 32; ++property)
+            longest = std::max(longest, std::strlen(unit_label(system, property)));
+    EXPECT_EQ(longest, kLabelCapacity - 1);
+}
+
+TEST(FormatValue, RoundedWithLabelAndNeverPastTheBuffer)
+{
+    char out[kValueTextCapacity];
+    format_value(out, sizeof out, 1.5, 0, "dm\xB3/s");
+    EXPECT_STREQ(out, "2 dm\xB3/s");
+    // The widest float with three decimals and the longest label still fit.
+    EXPECT_EQ(format_value(out, sizeof out, -3.4e38f, 3, "L@bp@@Are 10m@t2@@sab"), 44u + 1 + 21);
+    EXPECT_EQ(format_value(out, 6, 12.25, 2, "m"), 0u);
+    EXPECT_STREQ(out, "");
+    format_range(out, sizeof out, 9.99, 20.02, 1, "l/s");
+    EXPECT_STREQ(out, "10.0 ... 20.0 l/s");
+    format_feet_inches(out, sizeof out, 12, 11);
+    EXPECT_STREQ(out, "12'11''");
+}
+
+TEST(InchMillimetreText, RewrittenInPlaceRoundedHalfUp)
+{
+    const struct {
+        const char *text;
+        bool to_mm;
+        const char *expected;
+    } cases[] = {{"2", true, "51"}, {" 1.5in", true, "38"}, {"-1", true, "-25"}, {"51", false, "2"},
+                 {"1000", false, "39"}};
+    for (const auto &c : cases) {
+        char text[48];
+        std::strcpy(text, c.text);
+        EXPECT_TRUE(c.to_mm ? rewrite_inches_as_mm(text) : rewrite_mm_as_inches(text));
+        EXPECT_STREQ(text, c.expected) << c.text;
+    }
+    char largest[42] = "-3e38";
+    EXPECT_TRUE(rewrite_inches_as_mm(largest));
+    EXPECT_EQ(std::strlen(largest), 41u) << "the longest result";
+    for (const char *bad : {"", "abc", "-"}) {
+        char text[8];
+        std::strcpy(text, bad);
+        EXPECT_FALSE(rewrite_inches_as_mm(text));
+        EXPECT_STREQ(text, bad);
+    }
+}
+
+} // namespace

@@ -1,0 +1,167 @@
+// Unit systems and transformations of the portable core, checked against
+// conversion constants derived here from their definitions rather than
+// against the factors the code uses.
+#include "units/unit_system.h"
+#include "units/unit_transform.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+using namespace kavo;
+
+namespace {
+
+TEST(UnitSystemName, SubstringsTestedInOrderLastMatchWins)
+{
+    const struct {
+        const char *name;
+        int16_t current, expected;
+    } cases[] = {
+        {"eurospe", kUnitSI, kUnitEuroSpe}, {"Euro", kUnitSI, kUnitEuro},  {"US and SI", kUnitNordic, kUnitUS},
+        {"metric", kUnitEuro, kUnitEuro},   {"", kUnitEuro, kUnitEuro},    {"n\xE4rdic", kUnitEuro, kUnitEuro},
+        {nullptr, kUnitUS, kUnitUS},        {"nordic", kUnitUS, kUnitNordic},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(match_unit_system(c.name, c.current), c.expected) << (c.name ? c.name : "null");
+    // Only the first 99 characters are looked at.
+    EXPECT_EQ(match_unit_system((std::string(98, 'x') + "US").c_str(), kUnitSI), kUnitSI);
+    EXPECT_EQ(match_unit_system((std::string(97, 'x') + "US").c_str(), kUnitSI), kUnitUS);
+}
+
+// Exact definitions: the international foot and pound, the US gallon, the
+// International Table Btu, the conventional inch of water (1000 kg/m3 under
+// standard gravity) and a kilogram of water per litre.
+constexpr double kFoot = 0.3048;
+constexpr double kPound = 0.45359237;
+constexpr double kCfmInLitresPerSecond = kFoot * kFoot * kFoot * 1000.0 / 60.0;
+constexpr double kBtuPerHourInWatts = 1055.05585262 / 3600.0;
+constexpr double kInchOfWaterInPa = 0.0254 * 1000.0 * 9.80665;
+
+// The US display value of one base unit, and how close the module's factor
+// comes to it.  The factors were rounded to a few digits long ago:
+//   cfm 0.472 (1.1e-4 off), gpm 0.06309 (3.1e-6), cfm/ft 0.6459 (1.0e-4),
+//   cfm/ft2 0.1968 (2.6e-4), Btu/h 0.293 (2.4e-4), Btu/h/ft 1.041098845
+//   (1.04e-3, the loosest), Btu/h/ft2 0.317 (5.3e-6), lb 2.2046 (1.0e-5),
+//   lb/min 0.00756 (1.7e-5); the inch of water, foot, inch, square foot and
+//   Fahrenheit degree are exact to single precision.
+struct UsFactor {
+    bool legacy; // the older property family
+    int32_t property;
+    double per_base_unit;
+    double tolerance;
+};
+const UsFactor kUsFactors[] = {
+    {false, 10, 1.0 / kInchOfWaterInPa, 1e-6},        {false, 11, 1000.0 / kInchOfWaterInPa, 1e-6},
+    {false, 12, 1.0 / kCfmInLitresPerSecond, 1.2e-4}, {false, 13, 60.0 / 3.785411784, 4e-6},
+    {false, 14, kFoot / kCfmInLitresPerSecond, 1.1e-4}, {false, 15, kFoot * kFoot / kCfmInLitresPerSecond, 2.7e-4},
+    {false, 16, 1.0 / kFoot, 1e-6},                   {false, 18, 1.0 / 25.4, 1e-6},
+    {false, 19, 60.0 / kFoot, 1e-6},                  {false, 21, 1.8, 1e-6},
+    {false, 22, 1.0 / kBtuPerHourInWatts, 2.5e-4},    {false, 23, kFoot / kBtuPerHourInWatts, 1.1e-3},
+    {false, 24, kFoot * kFoot / kBtuPerHourInWatts, 6e-6}, {false, 30, 1.0 / kPound, 1.1e-5},
+    {false, 31, 1.0 / (kFoot * kFoot), 1e-6},         {true, 0, 1.0 / kCfmInLitresPerSecond, 1.2e-4},
+    {true, 1, kFoot / kCfmInLitresPerSecond, 1.1e-4}, {true, 3, 1.0 / kInchOfWaterInPa, 1e-6},
+    {true, 4, 1.0 / kFoot, 1e-6},                     {true, 9, 60.0 / kFoot, 1e-6},
+    {true, 11, 60.0 / kPound, 2e-5},                  {true, 12, 1.0 / kBtuPerHourInWatts, 2.5e-4},
+    {true, 14, 1.0 / 25.4, 1e-6},                     {true, 101, 1.8, 1e-6},
+    {true, 102, kFoot / kBtuPerHourInWatts, 1.1e-3},
+};
+
+double relative_error(double got, double expected)
+{
+    return std::fabs(got - expected) / std::fabs(expected);
+}
+
+TEST(UnitTransformUS, FactorsAgreeWithExactConstantsBothWays)
+{
+    for (const UsFactor &f : kUsFactors) {
+        const auto transform = f.legacy ? legacy_transform : unit_transform;
+        for (float base : {1.0f, 0.37f, -250.0f}) {
+            SCOPED_TRACE(testing::Message() << (f.legacy ? "older " : "") << f.property << " of " << base);
+            const Transformed shown = transform(kUnitUS, f.property, base, false);
+            ASSERT_TRUE(shown.known);
+            EXPECT_LT(relative_error(shown.value, base * f.per_base_unit), f.tolerance);
+            EXPECT_LT(relative_error(transform(kUnitUS, f.property, shown.value, true).value, base), 1e-6);
+        }
+    }
+    EXPECT_FLOAT_EQ(unit_transform(kUnitUS, 20, 20.0f, false).value, 68.0f);
+    EXPECT_FLOAT_EQ(unit_transform(kUnitUS, 20, 68.0f, true).value, 20.0f);
+    EXPECT_FLOAT_EQ(legacy_transform(kUnitUS, 10, 100.0f, false).value, 212.0f);
+    // The steps marked double, bit for bit.
+    EXPECT_EQ(unit_transform(kUnitUS, 31, 10.0f, false).value,
+              static_cast<float>(10.0 / (double(0.3048f) * double(0.3048f))));
+    EXPECT_EQ(unit_transform(kUnitUS, 23, 3.0f, false).value, static_cast<float>(3.0 * 1.041098845));
+}
+
+TEST(UnitTransform, KnownIdsPerSystem)
+{
+    for (int16_t system = 0; system < 5; ++system) {
+        for (int32_t property = 5; property <= 35; ++property) {
+            const bool known = system == kUnitSI || (property >= 10 && property <= 31 && property != 25);
+            const Transformed t = unit_transform(system, property, 7.0f, true);
+            EXPECT_EQ(t.known, known) << system << "/" << property;
+            if (!known || (system == kUnitUS && (property == 17 || (property >= 26 && property <= 29)))) {
+                EXPECT_EQ(t.value, 7.0f) << system << "/" << property;
+            }
+        }
+    }
+}
+
+TEST(UnitTransform, FlowsInCubicMetresPerHourOnlyInEuroSystems)
+{
+    for (int32_t property : {12, 14, 15}) {
+        EXPECT_FLOAT_EQ(unit_transform(kUnitEuro, property, 1.0f, false).value, 3.6f);
+        EXPECT_FLOAT_EQ(unit_transform(kUnitEuroSpe, property, 3.6f, true).value, 1.0f);
+        EXPECT_EQ(unit_transform(kUnitNordic, property, 1.0f, false).value, 1.0f);
+    }
+    EXPECT_EQ(unit_transform(kUnitEuro, 20, 1.0f, false).value, 1.0f);
+    EXPECT_FLOAT_EQ(legacy_transform(kUnitEuroSpe, 1, 1.0f, false).value, 3.6f);
+    EXPECT_EQ(legacy_transform(kUnitEuro, 11, 1.0f, false).value, 1.0f);
+    EXPECT_EQ(legacy_transform(kUnitNordic, 0, 1.0f, false).value, 1.0f);
+}
+
+TEST(LegacyTransform, InvalidIdsInEverySystem)
+{
+    for (int16_t system = 0; system < 5; ++system) {
+        for (int32_t property : {2, 13, 15, 100, 103, -1}) {
+            const Transformed t = legacy_transform(system, property, 3.0f, false);
+            EXPECT_FALSE(t.known) << system << "/" << property;
+            EXPECT_EQ(t.value, 3.0f);
+        }
+        EXPECT_TRUE(legacy_transform(system, 8, 1.0f, false).known);
+    }
+}
+
+TEST(LegacyTransform, WholeFeetAndInchesCarryTwelveInches)
+{
+    const struct {
+        int32_t property;
+        float metres, expected;
+    } cases[] = {
+        {5, 1.0f, 3.0f},  {6, 0.1f, 4.0f},  {7, 0.6f, 2.0f}, {8, 0.6f, 0.0f}, {7, 0.3f, 1.0f}, {8, 0.3f, 0.0f},
+        {7, 0.5f, 1.0f},  {8, 0.5f, 8.0f},  {7, 1.8288f, 6.0f}, {8, 1.8288f, 0.0f},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(legacy_transform(kUnitUS, c.property, c.metres, false).value, c.expected)
+            << c.property << " of " << c.metres;
+    EXPECT_FLOAT_EQ(legacy_transform(kUnitUS, 5, 2.0f, true).value, 0.6096f);
+    EXPECT_EQ(legacy_transform(kUnitUS, 8, 2.0f, true).value, 2.0f) << "display only";
+}
+
+TEST(RoundTwoDigits, ModesAndMagnitudes)
+{
+    const struct {
+        float display;
+        int32_t mode;
+        float expected;
+    } cases[] = {
+        {1234.0f, 0, 1200.0f}, {1234.0f, 1, 1300.0f}, {1234.0f, -1, 1200.0f}, {9999.0f, -1, 9900.0f},
+        {1000.0f, 1, 1000.0f}, {0.0346f, 0, 0.035f},  {0.0346f, -1, 0.034f},  {1234.0f, 2, 1234.0f},
+        {-5.0f, 1, -5.0f},
+    };
+    for (const auto &c : cases)
+        EXPECT_FLOAT_EQ(round_two_digits(c.display, c.mode), c.expected) << c.display << " mode " << c.mode;
+}
+
+} // namespace
