@@ -119,6 +119,15 @@ int32_t result_of_status(DWORD status)
     return status == HTTP_STATUS_DENIED ? Qinet::passwordRequired : Qinet::httpError;
 }
 
+// Set on the session and again on each request: not every WinINet passes
+// the session's limits on to the requests made from it.
+void apply_limits(HINTERNET handle, DWORD connect_ms, DWORD receive_ms)
+{
+    InternetSetOptionW(handle, INTERNET_OPTION_CONNECT_TIMEOUT, &connect_ms, sizeof connect_ms);
+    InternetSetOptionW(handle, INTERNET_OPTION_SEND_TIMEOUT, &receive_ms, sizeof receive_ms);
+    InternetSetOptionW(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, &receive_ms, sizeof receive_ms);
+}
+
 const char *or_null(const char *text)
 {
     return text && *text ? text : nullptr;
@@ -126,7 +135,7 @@ const char *or_null(const char *text)
 
 } // namespace
 
-CQinet::CQinet() : session_(nullptr)
+CQinet::CQinet() : session_(nullptr), connectLimit_(0), receiveLimit_(0)
 {
     std::wcscpy(appName_, L"Vantmods");
 }
@@ -153,10 +162,9 @@ int32_t CQinet::connect(int32_t connect_ms, int32_t receive_ms)
     session_ = session;
     if (!session)
         return Qinet::notConnected;
-    DWORD connect_limit = static_cast<DWORD>(connect_ms), receive_limit = static_cast<DWORD>(receive_ms);
-    InternetSetOptionW(session, INTERNET_OPTION_CONNECT_TIMEOUT, &connect_limit, sizeof connect_limit);
-    InternetSetOptionW(session, INTERNET_OPTION_SEND_TIMEOUT, &receive_limit, sizeof receive_limit);
-    InternetSetOptionW(session, INTERNET_OPTION_RECEIVE_TIMEOUT, &receive_limit, sizeof receive_limit);
+    connectLimit_ = static_cast<DWORD>(connect_ms);
+    receiveLimit_ = static_cast<DWORD>(receive_ms);
+    apply_limits(session, connectLimit_, receiveLimit_);
     return Qinet::ok;
 }
 
@@ -191,6 +199,8 @@ int32_t CQinet::httpOpenFile(const char *url, const char *user, const char *pass
         flags |= INTERNET_FLAG_SECURE;
     handle.request = HttpOpenRequestA(static_cast<HINTERNET>(handle.connection), "GET", object.c_str(), nullptr,
                                       nullptr, nullptr, flags, 0);
+    if (handle.request)
+        apply_limits(static_cast<HINTERNET>(handle.request), connectLimit_, receiveLimit_);
     if (!handle.request || !HttpSendRequestA(static_cast<HINTERNET>(handle.request), nullptr, 0, nullptr, 0)) {
         handle.close();
         return Qinet::openFailed;

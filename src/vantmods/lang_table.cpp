@@ -62,6 +62,8 @@ public:
     {
         if (text.substr(0, 3) == "\xEF\xBB\xBF")
             text.remove_prefix(3);
+        if (!text.empty() && text.back() == '\n')
+            text.remove_suffix(1); // the last line's end starts no line
         int number = 0;
         for (std::string_view line : split(text, '\n')) {
             ++number;

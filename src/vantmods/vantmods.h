@@ -127,6 +127,7 @@ private:
 
     void *session_;
     wchar_t appName_[200];
+    unsigned long connectLimit_, receiveLimit_; /* ms, as given to connect */
 };
 
 #endif /* __cplusplus */
