@@ -24,6 +24,7 @@ int to_wide(UINT cp, const char *in, wchar_t *out, int capacity)
         return 0;
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(cp, 0, in, -1, &wide[0], length);
+    wide.pop_back(); // the terminator; it is written below
     const std::size_t n = wide.copy(out, static_cast<std::size_t>(capacity - 1));
     out[n] = L'\0';
     return n ? static_cast<int>(n) + 1 : 0;
@@ -41,6 +42,7 @@ int to_narrow(UINT cp, const wchar_t *in, char *out, int capacity)
         return 0;
     std::string narrow(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(cp, 0, in, -1, &narrow[0], length, nullptr, nullptr);
+    narrow.pop_back();
     const std::size_t n = narrow.copy(out, static_cast<std::size_t>(capacity - 1));
     out[n] = '\0';
     return n ? static_cast<int>(n) + 1 : 0;
