@@ -268,9 +268,9 @@ extern "C" wchar_t *WINAPI qlg_copy_saplng_wsz(wchar_t *out, int32_t text_id, in
 extern "C" char *WINAPI qlg_copy_def(char *out, int32_t text_id, int32_t size, const char *def)
 {
     kavo::guarded_void([&] {
-        if (text_id != 0 && qlg_copy(out, text_id, size) && out[0])
+        if (!out || size <= 0 || (text_id != 0 && qlg_copy(out, text_id, size) && out[0]))
             return;
-        kavo::copy_cut(out, size > 0 ? static_cast<std::size_t>(size) : 0, def);
+        kavo::copy_cut(out, static_cast<std::size_t>(size), def);
     });
     return out;
 }
@@ -291,11 +291,14 @@ extern "C" void WINAPI qlg_copy_columns_def(char *first, char *second, int32_t t
     kavo::guarded_void([&] {
         char text[400];
         qlg_copy_def(text, text_id, sizeof text, def);
-        for (char *field : {first, second})
-            if (field && size > 0)
+        int n = 0;
+        for (char *field : {first, second}) {
+            if (field && size > 0) {
                 field[0] = '\0';
-        kavo::text_field(first, text, '|', 0, size);
-        kavo::text_field(second, text, '|', 1, size);
+                kavo::text_field(field, text, '|', n, size);
+            }
+            ++n;
+        }
     });
 }
 
@@ -305,12 +308,15 @@ extern "C" void WINAPI qlg_copy_columns_wsz_def(wchar_t *first, wchar_t *second,
     kavo::guarded_void([&] {
         wchar_t text[400];
         qlg_copy_wsz_def(text, text_id, sizeof text, def);
-        for (wchar_t *field : {first, second})
-            if (field && size_bytes >= 2)
-                field[0] = L'\0';
         const auto *source = reinterpret_cast<const char16_t *>(text);
-        kavo::text_field_w(reinterpret_cast<char16_t *>(first), source, u'|', 0, size_bytes);
-        kavo::text_field_w(reinterpret_cast<char16_t *>(second), source, u'|', 1, size_bytes);
+        int n = 0;
+        for (wchar_t *field : {first, second}) {
+            if (field && size_bytes >= 2) {
+                field[0] = L'\0';
+                kavo::text_field_w(reinterpret_cast<char16_t *>(field), source, u'|', n, size_bytes);
+            }
+            ++n;
+        }
     });
 }
 
