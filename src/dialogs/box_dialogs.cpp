@@ -73,7 +73,9 @@ void init_box(HWND dialog)
         box().ticks = 0;
         if (GetDlgItem(dialog, IDC_BOX_COUNTDOWN))
             show_countdown(dialog);
-        SetTimer(dialog, kEndTimer, settings.seconds * 1000u, nullptr);
+        // Long lives are cut to the platform's longest timer, not wrapped.
+        const uint64_t life_ms = std::min<uint64_t>(settings.seconds * 1000ull, USER_TIMER_MAXIMUM);
+        SetTimer(dialog, kEndTimer, static_cast<UINT>(life_ms), nullptr);
         SetTimer(dialog, kCountdownTimer, 1000, nullptr);
     }
 }

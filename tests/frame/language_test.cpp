@@ -54,8 +54,10 @@ TEST(LanguageClosed, ReadingWithoutADatabaseSaysSo)
     qlg_closeDOS();
     EXPECT_EQ(qlg_set_language("Deutsch"), 1512);
     ASSERT_EQ(watch.seen().size(), 2u);
-    for (const auto &box : watch.seen())
+    for (const auto &box : watch.seen()) {
         EXPECT_EQ(box.message(), "Language file not initialized!");
+        EXPECT_EQ(box.caption, "Error"); // no caption of ours: the platform's
+    }
 }
 
 TEST(LanguageInit, MissingAndCorruptFilesAreReported)
