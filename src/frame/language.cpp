@@ -3,6 +3,7 @@
 // window texts built on them.
 #include "frame/language.h"
 
+#include <cstddef>
 #include <cstdlib>
 #include <string>
 
@@ -213,7 +214,11 @@ extern "C" int16_t WINAPI qlg_get_language_id(void)
 
 extern "C" void WINAPI qlg_get_all_languages(gwarray *names)
 {
-    static_assert(sizeof(gwarray) == sizeof(kavo::gwarray) || sizeof(void *) == 8, "gwarray layout");
+    // The host's record and the module's array are one and the same.
+    static_assert(sizeof(gwarray) == sizeof(kavo::gwarray) &&
+                      offsetof(gwarray, count) == offsetof(kavo::gwarray, count) &&
+                      offsetof(gwarray, elemSize) == offsetof(kavo::gwarray, elemSize),
+                  "gwarray layout");
     kavo::guarded_void([&] {
         auto *array = reinterpret_cast<kavo::gwarray *>(names);
         kavo::with_record(kavo::kLanguageList, 0, [&](qbrec *record) {
