@@ -61,6 +61,18 @@ KAVOAPI_STATIC_ASSERT(sizeof(qareg_key) == 600, "qareg_key is 600 bytes");
 
 /* ---- Language texts and the qcq database ---------------------------------- */
 
+/* A growable array in a movable global memory block: count elements of
+ * elemSize bytes at data.  qlg_get_all_languages appends text pointers,
+ * each text in a block of its own. */
+typedef struct gwarray {
+    void *data;
+    int32_t count;
+    int32_t elemSize;
+} gwarray;
+#if UINTPTR_MAX == 0xFFFFFFFFu
+KAVOAPI_STATIC_ASSERT(sizeof(gwarray) == 12, "gwarray is 12 bytes on 32-bit");
+#endif
+
 /* ---- List window ---------------------------------------------------------- */
 
 /* ---- Graphics and images -------------------------------------------------- */
@@ -165,9 +177,70 @@ KAVOAPI int16_t WINAPI qa_set_adminmode(int16_t mode);
 KAVOAPI int16_t WINAPI qa_get_adminmode(void);
 KAVOAPI void WINAPI qareg_set_kavo_branch_name(const char *name);
 
-/* ---- Language texts --------------------------------------------------------- */
+/* ---- Language texts ---------------------------------------------------------
+ * One language database (made with langdb) holds every text: record "S" with
+ * the text id as key, one attribute per language (ids 1501 to 1599), and
+ * record "0" key 0 with the language names.  The current language starts as
+ * 1512.  Sizes of UTF-16 buffers are in bytes.
+ *
+ * qlg_init opens the database (0, or -1 after a message naming the missing
+ * or unreadable file); qlg_release closes it.  qlg_openDOS and qlg_closeDOS
+ * bracket a run of lookups so the file stays open for reading between them;
+ * they nest, and qlg_closeDOStotally ends reading whatever the nesting.
+ * The lookups return out, or null with an empty out when no database is
+ * open or the text or language is missing; the _def forms then give def
+ * and always return out.  The _columns forms split the text at "|".
+ * qlg_setdlgitemname and its _wsz form leave the item alone when there is
+ * no text.  qlg_okmsg and qlg_okcancelmsg return the button pressed.
+ * qa_sz2wsz_byqlg converts in the code page of the system font and returns
+ * the UTF-16 units written with the terminator (0 for an empty text). */
+KAVOAPI int32_t WINAPI qlg_init(const char *file1, const char *file2);
+KAVOAPI void WINAPI qlg_release(void);
+KAVOAPI int16_t WINAPI qlg_openDOS(void);
+KAVOAPI void WINAPI qlg_closeDOS(void);
+KAVOAPI void WINAPI qlg_closeDOStotally(void);
+KAVOAPI int16_t WINAPI qlg_set_language(const char *name);
+KAVOAPI int16_t WINAPI qlg_get_language_id(void);
+KAVOAPI void WINAPI qlg_get_all_languages(gwarray *names);
+KAVOAPI int16_t WINAPI qlg_attId_for_sapLng(const char *sap_language);
+KAVOAPI char *WINAPI qlg_copy(char *out, int32_t text_id, int32_t size);
+KAVOAPI wchar_t *WINAPI qlg_copy_wsz(wchar_t *out, int32_t text_id, int32_t size_bytes);
+KAVOAPI char *WINAPI qlg_copy_saplng(char *out, int32_t text_id, int32_t size, const char *sap_language);
+KAVOAPI wchar_t *WINAPI qlg_copy_saplng_wsz(wchar_t *out, int32_t text_id, int32_t size_bytes,
+                                           const char *sap_language);
+KAVOAPI char *WINAPI qlg_copy_def(char *out, int32_t text_id, int32_t size, const char *def);
+KAVOAPI wchar_t *WINAPI qlg_copy_wsz_def(wchar_t *out, int32_t text_id, int32_t size_bytes, const char *def);
+KAVOAPI void WINAPI qlg_copy_columns_def(char *first, char *second, int32_t text_id, int16_t size, const char *def);
+KAVOAPI void WINAPI qlg_copy_columns_wsz_def(wchar_t *first, wchar_t *second, int32_t text_id, int16_t size_bytes,
+                                            const char *def);
+KAVOAPI void WINAPI qlg_setdlgitemname(HWND dialog, int32_t item, int32_t text_id);
+KAVOAPI void WINAPI qlg_setdlgitemname_def(HWND dialog, int32_t item, int32_t text_id, const char *def);
+KAVOAPI void WINAPI qlg_setdlgitemname_wsz(HWND dialog, int32_t item, int32_t text_id);
+KAVOAPI void WINAPI qlg_setdlgitemname_wsz_def(HWND dialog, int32_t item, int32_t text_id, const char *def);
+KAVOAPI void WINAPI qlg_set_dlgitem_txts(HWND dialog, const int32_t *pairs, int32_t count);
+KAVOAPI void WINAPI qlg_set_dlgitem_wtxts(HWND dialog, const int32_t *pairs, int32_t count);
+KAVOAPI void WINAPI qlg_setdlgname(HWND window, int32_t text_id);
+KAVOAPI void WINAPI qlg_setdlgname_extra_wsz(HWND window, int32_t text_id, const wchar_t *extra);
+KAVOAPI void WINAPI qlg_setdlgname_wsz(HWND window, int32_t text_id);
+KAVOAPI int32_t WINAPI qlg_okmsg(HWND owner, int32_t text_id, const char *def);
+KAVOAPI int32_t WINAPI qlg_okcancelmsg(HWND owner, int32_t text_id, const char *def);
+KAVOAPI void WINAPI qa_sz2wsz_acp(const char *in, wchar_t *out, int32_t out_bytes);
+KAVOAPI int32_t WINAPI qa_sz2wsz_byqlg(const char *in, wchar_t *out, int32_t out_bytes);
+KAVOAPI void WINAPI qa_wsz2sz_acp(const wchar_t *in, char *out, int32_t out_bytes);
 
-/* ---- qcq database ----------------------------------------------------------- */
+/* ---- qcq database -----------------------------------------------------------
+ * A record database of the host's, opened by the module and read by the
+ * host through Vantmods_x32.dll with qcq_handle().  qcq_openDOS and
+ * qcq_closeDOS nest like the language ones; qcq_open_for_update ends
+ * reading first and gives the handle or -1; the host ends the update with
+ * qcq_closeDOS or qcq_closeDOStotally. */
+KAVOAPI int32_t WINAPI qcq_init(const char *file1, const char *file2);
+KAVOAPI void WINAPI qcq_release(void);
+KAVOAPI int16_t WINAPI qcq_handle(void);
+KAVOAPI int16_t WINAPI qcq_openDOS(void);
+KAVOAPI void WINAPI qcq_closeDOS(void);
+KAVOAPI void WINAPI qcq_closeDOStotally(void);
+KAVOAPI int16_t WINAPI qcq_open_for_update(void);
 
 /* ---- Registry settings and default room -------------------------------------
  * Settings live under HKEY_CURRENT_USER in SOFTWARE\Norvane\<branch>\userProfile
@@ -195,6 +268,15 @@ KAVOAPI int32_t WINAPI qareg_set_default_room(const char *text);
  * and returns 1.  Without an owner the box is task-modal.  The keyboard
  * focus goes back to where it was (or to the owner). */
 KAVOAPI int32_t WINAPI qa_msgbox(HWND owner, uint32_t kind, const char *text);
+/* The module's own boxes, captioned with the application title.
+ * qa_chkmsgbox returns 1 when the check box was ticked at closing, else 0.
+ * qa_timedmsgbox closes itself after `seconds` (0: only when closed) with a
+ * countdown line, and returns 0.  qa_modeless_timedmsgbox shows the box
+ * (tall: the larger one) and returns it; when its time is up it is hidden,
+ * and the host destroys it.  -1 (modeless: null) when out of memory. */
+KAVOAPI int32_t WINAPI qa_chkmsgbox(HWND owner, const wchar_t *message, const wchar_t *check_text);
+KAVOAPI int32_t WINAPI qa_timedmsgbox(HWND owner, const wchar_t *message, uint32_t seconds);
+KAVOAPI HWND WINAPI qa_modeless_timedmsgbox(HWND owner, const wchar_t *message, uint32_t seconds, uint32_t tall);
 
 /* ---- Memo rows, popup menus, tooltips and the hint window -------------------- */
 

@@ -72,6 +72,56 @@ int main(int argc, char **argv)
     if (argc > 1)
         qa_msgbox(NULL, 1, argv[1]);
 
+    if (argc > 2) {
+        int32_t pairs[2] = {1, 2001};
+        gwarray names = {0, 0, 0};
+        HWND box;
+        qlg_init("texts.dat", "texts.idx");
+        qlg_openDOS();
+        qlg_closeDOS();
+        qlg_closeDOStotally();
+        qlg_set_language("English");
+        qlg_get_language_id();
+        qlg_get_all_languages(&names);
+        qlg_attId_for_sapLng("D");
+        qlg_copy(text, 2001, (int32_t)sizeof text);
+        qlg_copy_wsz(wide, 2001, (int32_t)sizeof wide);
+        qlg_copy_saplng(text, 2001, (int32_t)sizeof text, "E");
+        qlg_copy_saplng_wsz(wide, 2001, (int32_t)sizeof wide, "E");
+        qlg_copy_def(text, 2001, (int32_t)sizeof text, "OK");
+        qlg_copy_wsz_def(wide, 2001, (int32_t)sizeof wide, "OK");
+        qlg_copy_columns_def(text, buffer, 2001, 100, "a|b");
+        qlg_copy_columns_wsz_def(wide, wide, 2001, 20, "a|b");
+        qlg_setdlgitemname(NULL, 1, 2001);
+        qlg_setdlgitemname_def(NULL, 1, 2001, "OK");
+        qlg_setdlgitemname_wsz(NULL, 1, 2001);
+        qlg_setdlgitemname_wsz_def(NULL, 1, 2001, "OK");
+        qlg_set_dlgitem_txts(NULL, pairs, 1);
+        qlg_set_dlgitem_wtxts(NULL, pairs, 1);
+        qlg_setdlgname(NULL, 2001);
+        qlg_setdlgname_extra_wsz(NULL, 2001, L"x");
+        qlg_setdlgname_wsz(NULL, 2001);
+        qlg_okmsg(NULL, 2001, "OK");
+        qlg_okcancelmsg(NULL, 2001, "OK");
+        qa_sz2wsz_acp("a", wide, (int32_t)sizeof wide);
+        qa_sz2wsz_byqlg("a", wide, (int32_t)sizeof wide);
+        qa_wsz2sz_acp(L"a", text, (int32_t)sizeof text);
+        qlg_release();
+
+        qcq_init("qcq.dat", "qcq.idx");
+        qcq_handle();
+        qcq_openDOS();
+        qcq_open_for_update();
+        qcq_closeDOS();
+        qcq_closeDOStotally();
+        qcq_release();
+
+        qa_chkmsgbox(NULL, L"message", L"check");
+        qa_timedmsgbox(NULL, L"message", 1);
+        box = qa_modeless_timedmsgbox(NULL, L"message", 1, 0);
+        DestroyWindow(box);
+    }
+
     printf("%s\n", buffer);
     return 0;
 }

@@ -1,0 +1,180 @@
+// The check-box and self-closing message boxes through the DLL: texts,
+// results, the countdown and the modeless box's life.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "frame/language_files.h"
+#include "kavoapi.h"
+#include "support/dialog_watch.h"
+
+namespace {
+
+using kavo_test::DialogWatch;
+
+constexpr int kMessage = 61, kCountdown = 62, kCheck = 101;
+
+std::string item_text(HWND dialog, int id)
+{
+    char text[200] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+// Reads the countdown line every 100 ms while a box runs (thread timers run
+// inside the box's own message loop), keeping each new text.
+class CountdownRecorder {
+public:
+    explicit CountdownRecorder(HWND dialog)
+    {
+        dialog_ = dialog;
+        lines_.clear();
+        timer_ = SetTimer(nullptr, 0, 100, &CountdownRecorder::tick);
+        tick(nullptr, 0, 0, 0);
+    }
+    ~CountdownRecorder() { KillTimer(nullptr, timer_); }
+    static const std::vector<std::string> &lines() { return lines_; }
+
+private:
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (!IsWindow(dialog_))
+            return;
+        const std::string line = item_text(dialog_, kCountdown);
+        if (lines_.empty() || lines_.back() != line)
+            lines_.push_back(line);
+    }
+    static HWND dialog_;
+    static std::vector<std::string> lines_;
+    UINT_PTR timer_ = 0;
+};
+HWND CountdownRecorder::dialog_ = nullptr;
+std::vector<std::string> CountdownRecorder::lines_;
+
+class BoxTest : public ::testing::Test {
+protected:
+    void SetUp() override { qa_init_paths("Planner", "", "", "", ""); }
+};
+
+TEST_F(BoxTest, CheckBoxResultFollowsTheTickNotTheButton)
+{
+    struct Case {
+        bool tick;
+        WPARAM command;
+        int32_t result;
+    };
+    const Case cases[] = {{true, IDCANCEL, 1}, {true, IDOK, 1}, {false, IDOK, 0}, {false, IDCANCEL, 0}};
+    for (const Case &c : cases) {
+        DialogWatch watch;
+        watch.set_action([&](HWND box) {
+            if (c.tick)
+                CheckDlgButton(box, kCheck, BST_CHECKED);
+            PostMessageA(box, WM_COMMAND, c.command, 0);
+        });
+        EXPECT_EQ(qa_chkmsgbox(nullptr, L"Copy the room?", L"Do not ask again"), c.result);
+        ASSERT_EQ(watch.seen().size(), 1u);
+        const auto &box = watch.seen()[0];
+        EXPECT_EQ(box.caption, "Planner");
+        EXPECT_EQ(box.text(kMessage), "Copy the room?");
+        EXPECT_EQ(box.text(kCheck), "Do not ask again");
+        EXPECT_EQ(box.text(IDOK), "&Ok"); // no language database: the template's text
+    }
+}
+
+TEST_F(BoxTest, TemplatesHaveTheirControls)
+{
+    struct Case {
+        int template_id;
+        std::vector<int> controls;
+    };
+    const Case cases[] = {{381, {kMessage, kCheck, IDOK, 51}}, {382, {kMessage, 51, kCountdown}},
+                          {383, {kMessage, 51, kCountdown}}};
+    HMODULE module = GetModuleHandleA("KavoApi.dll");
+    for (const Case &c : cases) {
+        HWND box = CreateDialogParamA(module, MAKEINTRESOURCEA(c.template_id), nullptr, nullptr, 0);
+        ASSERT_NE(box, nullptr) << c.template_id;
+        for (int id : c.controls)
+            EXPECT_NE(GetDlgItem(box, id), nullptr) << c.template_id << " control " << id;
+        char caption[50];
+        GetWindowTextA(box, caption, sizeof caption);
+        EXPECT_STREQ(caption, "Norvane HELP");
+        DestroyWindow(box);
+    }
+}
+
+TEST_F(BoxTest, TimedBoxCountsDownAndClosesItself)
+{
+    DialogWatch watch;
+    std::unique_ptr<CountdownRecorder> recorder;
+    watch.set_action([&](HWND box) { recorder = std::make_unique<CountdownRecorder>(box); });
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(qa_timedmsgbox(nullptr, L"Saved.", 2), 0);
+    const DWORD took = GetTickCount() - start;
+    recorder.reset();
+    ASSERT_EQ(watch.seen().size(), 1u);
+    EXPECT_EQ(watch.seen()[0].text(kMessage), "Saved.");
+    EXPECT_EQ(watch.seen()[0].caption, "Planner");
+    const std::vector<std::string> expected = {"This window is automatically closing in 2 s",
+                                               "This window is automatically closing in 1 s"};
+    EXPECT_EQ(CountdownRecorder::lines(), expected);
+    EXPECT_GE(took, 1900u);
+}
+
+TEST_F(BoxTest, TimedBoxWithoutSecondsWaitsToBeClosed)
+{
+    DialogWatch watch;
+    watch.set_action([](HWND box) {
+        // Still open after a while, with the template's line untouched.
+        SetTimer(box, 1, 1300, [](HWND b, UINT, UINT_PTR, DWORD) {
+            KillTimer(b, 1);
+            EXPECT_EQ(item_text(b, kCountdown), "This message closing in xx");
+            PostMessageA(b, WM_COMMAND, IDCANCEL, 0);
+        });
+    });
+    EXPECT_EQ(qa_timedmsgbox(nullptr, L"Stays", 0), 0);
+    EXPECT_EQ(watch.seen().size(), 1u);
+}
+
+TEST_F(BoxTest, CountdownUsesTheLanguageText)
+{
+    const kavo_test::LanguageFiles files = kavo_test::run_langdb(kavo_test::kDemoTable, "kavo_box_texts");
+    ASSERT_EQ(qlg_init(files.data.c_str(), files.index.c_str()), 0);
+    qlg_set_language("English");
+    DialogWatch watch;
+    watch.set_action([](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
+    qa_timedmsgbox(nullptr, L"x", 7);
+    EXPECT_EQ(qa_chkmsgbox(nullptr, L"y", L""), 0);
+    qlg_release();
+    files.remove();
+    ASSERT_EQ(watch.seen().size(), 2u);
+    EXPECT_EQ(watch.seen()[0].text(kCountdown), "Closing in 7 s");
+    EXPECT_EQ(watch.seen()[1].text(IDOK), "OK");
+    EXPECT_EQ(watch.seen()[1].text(kCheck), "Checkbox"); // empty check text: the template's
+}
+
+TEST_F(BoxTest, ModelessBoxIsHiddenWhenItsTimeIsUp)
+{
+    LONG message_height[2] = {};
+    for (uint32_t tall : {0u, 1u}) {
+        HWND box = qa_modeless_timedmsgbox(nullptr, L"Working...", 1, tall);
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(IsWindowVisible(box));
+        EXPECT_EQ(item_text(box, kMessage), "Working...");
+        EXPECT_EQ(item_text(box, kCountdown), "This window is automatically closing in 1 s");
+        RECT rc;
+        GetWindowRect(GetDlgItem(box, kMessage), &rc);
+        message_height[tall] = rc.bottom - rc.top;
+        kavo_test::pump_messages(1400);
+        EXPECT_TRUE(IsWindow(box));
+        EXPECT_FALSE(IsWindowVisible(box));
+        DestroyWindow(box);
+    }
+    // The tall box's message area is 62 dialog units high, the short one's 34.
+    EXPECT_GT(message_height[1], message_height[0] * 3 / 2);
+}
+
+} // namespace

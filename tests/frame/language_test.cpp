@@ -1,0 +1,293 @@
+// Language texts through the DLL, on databases made with langdb.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "frame/language_files.h"
+#include "kavoapi.h"
+#include "support/dialog_watch.h"
+#include "vantmods/vantmods.h"
+
+namespace {
+
+using kavo_test::DialogWatch;
+
+TEST(Langdb, BadTablesGiveAnErrorAndNoFiles)
+{
+    const char *bad[] = {
+        "id\t1512:English\n1\ta\n1\tb\n",   // duplicate id
+        "id\t1600:Klingon\n",               // attribute id out of range
+        "nr\t1512:English\n",               // header
+        "id\t1512:English\nx\ta\n",         // id not a number
+        "id\t1512:English\n1\tbad\\x\n",    // escape
+        "id\t1512:English\n1\ta\tb\n",      // too many cells
+    };
+    for (const char *table : bad) {
+        SCOPED_TRACE(table);
+        const kavo_test::LanguageFiles files = kavo_test::run_langdb(table, "kavo_bad_table");
+        EXPECT_NE(files.exit_code, 0u);
+        EXPECT_FALSE(files.exist());
+        files.remove();
+    }
+}
+
+// Before any database: defaults, nothing shown, the default language.
+TEST(LanguageClosed, DefaultsWithoutMessages)
+{
+    DialogWatch watch;
+    char out[50] = "junk";
+    wchar_t wide[50] = L"junk";
+    EXPECT_EQ(qlg_get_language_id(), 1512);
+    EXPECT_EQ(qlg_copy(out, 2001, sizeof out), nullptr);
+    EXPECT_STREQ(out, "");
+    EXPECT_EQ(qlg_copy_wsz(wide, 2001, sizeof wide), nullptr);
+    EXPECT_STREQ(wide, L"");
+    EXPECT_STREQ(qlg_copy_def(out, 2001, sizeof out, "Default"), "Default");
+    EXPECT_STREQ(qlg_copy_wsz_def(wide, 2001, sizeof wide, "Default"), L"Default");
+    EXPECT_TRUE(watch.seen().empty());
+}
+
+TEST(LanguageClosed, ReadingWithoutADatabaseSaysSo)
+{
+    DialogWatch watch;
+    EXPECT_EQ(qlg_openDOS(), -1);
+    qlg_closeDOS();
+    EXPECT_EQ(qlg_set_language("Deutsch"), 1512);
+    ASSERT_EQ(watch.seen().size(), 2u);
+    for (const auto &box : watch.seen()) {
+        EXPECT_EQ(box.message(), "Language file not initialized!");
+        EXPECT_EQ(box.caption, "Error"); // no caption of ours: the platform's
+    }
+}
+
+TEST(LanguageInit, MissingAndCorruptFilesAreReported)
+{
+    const kavo_test::LanguageFiles good = kavo_test::run_langdb(kavo_test::kDemoTable, "kavo_lang_init");
+    ASSERT_EQ(good.exit_code, 0u);
+    const std::string missing = good.data + ".missing";
+    struct Case {
+        std::string file1, file2, message;
+    };
+    const Case cases[] = {
+        {missing, good.index, "Cannot find file\r\n" + missing},
+        {good.data, missing, "Cannot find file\r\n" + missing},
+        {good.index, good.data, "Cannot open " + good.data}, // swapped: both exist, neither fits
+        {good.table, good.index, "Cannot open " + good.index},
+    };
+    for (const Case &c : cases) {
+        DialogWatch watch;
+        EXPECT_EQ(qlg_init(c.file1.c_str(), c.file2.c_str()), -1);
+        ASSERT_EQ(watch.seen().size(), 1u);
+        EXPECT_EQ(watch.seen()[0].message(), c.message);
+        EXPECT_EQ(watch.seen()[0].caption, "Kavo");
+    }
+    good.remove();
+}
+
+class LanguageTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        files_ = kavo_test::run_langdb(kavo_test::kDemoTable, "kavo_lang");
+        ASSERT_EQ(files_.exit_code, 0u);
+    }
+    static void TearDownTestSuite() { files_.remove(); }
+    void SetUp() override
+    {
+        qa_init_paths("Demo", "", "", "", "");
+        ASSERT_EQ(qlg_init(files_.data.c_str(), files_.index.c_str()), 0);
+        qlg_set_language("English");
+    }
+    void TearDown() override { qlg_release(); }
+
+    static kavo_test::LanguageFiles files_;
+};
+kavo_test::LanguageFiles LanguageTest::files_;
+
+TEST_F(LanguageTest, LookupsFollowTheCurrentLanguage)
+{
+    char out[50];
+    wchar_t wide[50];
+    EXPECT_STREQ(qlg_copy(out, 2001, sizeof out), "OK");
+    EXPECT_EQ(qlg_set_language("DEUTSCH"), 1513);
+    EXPECT_EQ(qlg_get_language_id(), 1513);
+    EXPECT_STREQ(qlg_copy(out, 2001, sizeof out), "Jawohl");
+    EXPECT_STREQ(qlg_copy_wsz(wide, 2001, sizeof wide), L"Jawohl");
+    // No such language: the id stays.
+    EXPECT_EQ(qlg_set_language("Klingon"), 1513);
+    // A text the language lacks: null, and the default for the _def forms.
+    EXPECT_EQ(qlg_copy(out, 102, sizeof out), nullptr);
+    EXPECT_STREQ(out, "");
+    EXPECT_STREQ(qlg_copy_def(out, 102, sizeof out, "fallback"), "fallback");
+    EXPECT_STREQ(qlg_copy_wsz_def(wide, 999, sizeof wide, "fallback"), L"fallback");
+    // Text id 0 never reaches the database, though it holds a text 0.
+    EXPECT_STREQ(qlg_copy_def(out, 0, sizeof out, "none"), "none");
+    EXPECT_STREQ(qlg_copy(out, 0, sizeof out), "null");
+}
+
+TEST_F(LanguageTest, TextsKeepTheirCharactersAndAreCutToTheBuffer)
+{
+    wchar_t wide[50];
+    EXPECT_STREQ(qlg_copy_wsz(wide, 4119, sizeof wide), L"Gr\u00fc\u00df\tdich");
+    char small[4];
+    EXPECT_STREQ(qlg_copy(small, 4118, sizeof small), "Clo");
+    wchar_t wsmall[4];
+    EXPECT_STREQ(qlg_copy_wsz(wsmall, 4118, sizeof wsmall), L"Clo");
+    wchar_t def[4];
+    EXPECT_STREQ(qlg_copy_wsz_def(def, 999, sizeof def, "defaults"), L"def");
+}
+
+TEST_F(LanguageTest, SapLettersChooseTheLanguage)
+{
+    struct Case {
+        const char *sap;
+        int16_t id;
+    };
+    const Case cases[] = {
+        {"D", 1513}, {"de", 1513}, {"E", 1512}, {"f", 1516}, {"I", 1527}, {"K", 1515}, {"N", 1521},
+        {"O", 1529}, {"P", 1530},  {"u", 1510}, {"V", 1511}, {"", 1512},   {"X", 1512}, {"1", 1512},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(qlg_attId_for_sapLng(c.sap), c.id) << c.sap;
+    char out[50];
+    wchar_t wide[50];
+    EXPECT_STREQ(qlg_copy_saplng(out, 2001, sizeof out, "de"), "Jawohl");
+    EXPECT_STREQ(qlg_copy_saplng(out, 2001, sizeof out, "F"), "D'accord");
+    EXPECT_STREQ(qlg_copy_saplng_wsz(wide, 2001, sizeof wide, "zz"), L"OK");
+    EXPECT_EQ(qlg_copy_saplng(out, 2001, sizeof out, "P"), nullptr);
+    EXPECT_EQ(qlg_get_language_id(), 1512); // the current language is untouched
+}
+
+TEST_F(LanguageTest, ColumnsSplitAtTheBar)
+{
+    char first[20], second[20];
+    qlg_copy_columns_def(first, second, 100, sizeof first, "");
+    EXPECT_STREQ(first, "Width");
+    EXPECT_STREQ(second, "mm");
+    qlg_copy_columns_def(first, second, 101, sizeof first, "");
+    EXPECT_STREQ(first, "Height");
+    EXPECT_STREQ(second, "");
+    qlg_copy_columns_def(first, second, 999, 4, "left|right");
+    EXPECT_STREQ(first, "lef");
+    EXPECT_STREQ(second, "rig");
+    wchar_t wfirst[20], wsecond[20];
+    qlg_copy_columns_wsz_def(wfirst, wsecond, 100, sizeof wfirst, "");
+    EXPECT_STREQ(wfirst, L"Width");
+    EXPECT_STREQ(wsecond, L"mm");
+}
+
+TEST_F(LanguageTest, NestedReadsKeepTheFileOpenUntilTheLastClose)
+{
+    const int16_t handle = qlg_openDOS();
+    ASSERT_GE(handle, 0);
+    EXPECT_EQ(qlg_openDOS(), handle);
+    EXPECT_EQ(qlg_openDOS(), handle);
+    char out[20];
+    EXPECT_STREQ(qlg_copy(out, 2001, sizeof out), "OK"); // a lookup inside keeps it open
+    qlg_closeDOS();
+    EXPECT_NE(qbfileisopen(handle), 0);
+    qlg_closeDOS();
+    EXPECT_NE(qbfileisopen(handle), 0);
+    qlg_closeDOS();
+    EXPECT_EQ(qbfileisopen(handle), 0);
+
+    for (int i = 0; i < 3; ++i)
+        qlg_openDOS();
+    qlg_closeDOStotally();
+    EXPECT_EQ(qbfileisopen(handle), 0);
+    // Extra closes leave a negative count, which the next open repairs.
+    qlg_closeDOS();
+    qlg_closeDOS();
+    qlg_openDOS();
+    qlg_closeDOS();
+    EXPECT_EQ(qbfileisopen(handle), 0);
+}
+
+TEST_F(LanguageTest, AllLanguagesFrom1510InIdOrder)
+{
+    gwarray names = {nullptr, 0, static_cast<int32_t>(sizeof(char *))};
+    qlg_get_all_languages(&names);
+    ASSERT_EQ(names.count, 3);
+    auto **texts = static_cast<char **>(names.data);
+    EXPECT_STREQ(texts[0], "English");
+    EXPECT_STREQ(texts[1], "Deutsch");
+    EXPECT_STREQ(texts[2], "Francais");
+}
+
+TEST_F(LanguageTest, DialogAndWindowTexts)
+{
+    HWND window = CreateWindowExA(0, "STATIC", "old", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
+                                  nullptr, nullptr);
+    for (int id = 1; id <= 8; ++id)
+        CreateWindowExA(0, "STATIC", "keep", WS_CHILD, 0, 0, 10, 10, window, reinterpret_cast<HMENU>(id), nullptr,
+                        nullptr);
+    auto item = [&](int id) {
+        char text[100];
+        GetDlgItemTextA(window, id, text, sizeof text);
+        return std::string(text);
+    };
+    qlg_setdlgitemname(window, 1, 2001);
+    qlg_setdlgitemname(window, 2, 999); // no text: kept
+    qlg_setdlgitemname_def(window, 3, 999, "def");
+    qlg_setdlgitemname_wsz(window, 4, 101);
+    qlg_setdlgitemname_wsz(window, 5, 999);
+    qlg_setdlgitemname_wsz_def(window, 6, 999, "wdef");
+    const int32_t pairs[] = {7, 2001, 8, 999};
+    qlg_set_dlgitem_txts(window, pairs, 2);
+    const char *expected[] = {"OK", "keep", "def", "Height", "keep", "wdef", "OK", "keep"};
+    for (int id = 1; id <= 8; ++id)
+        EXPECT_EQ(item(id), expected[id - 1]) << id;
+
+    char title[100];
+    qlg_setdlgname(window, 101);
+    GetWindowTextA(window, title, sizeof title);
+    EXPECT_STREQ(title, "Demo - Height");
+    qlg_setdlgname(window, 999);
+    GetWindowTextA(window, title, sizeof title);
+    EXPECT_STREQ(title, "Demo");
+    wchar_t wtitle[100];
+    qlg_setdlgname_extra_wsz(window, 101, L" [draft]");
+    GetWindowTextW(window, wtitle, 100);
+    EXPECT_STREQ(wtitle, L"Demo - Height [draft]");
+    qlg_setdlgname_wsz(window, 999);
+    GetWindowTextW(window, wtitle, 100);
+    EXPECT_STREQ(wtitle, L"Demo");
+    DestroyWindow(window);
+}
+
+TEST_F(LanguageTest, LanguageMessageBoxes)
+{
+    {
+        DialogWatch watch(IDOK);
+        EXPECT_EQ(qlg_okmsg(nullptr, 2001, "unused"), IDOK);
+        ASSERT_EQ(watch.seen().size(), 1u);
+        EXPECT_EQ(watch.seen()[0].caption, "Demo");
+        EXPECT_EQ(watch.seen()[0].message(), "OK");
+    }
+    {
+        DialogWatch watch(IDCANCEL);
+        EXPECT_EQ(qlg_okcancelmsg(nullptr, 999, "Delete the room?"), IDCANCEL);
+        ASSERT_EQ(watch.seen().size(), 1u);
+        EXPECT_EQ(watch.seen()[0].message(), "Delete the room?");
+        EXPECT_TRUE(watch.seen()[0].visible(IDCANCEL));
+    }
+}
+
+TEST(TextConversions, CutToTheOutputSize)
+{
+    wchar_t wide[4] = L"xyz";
+    qa_sz2wsz_acp("abcdef", wide, sizeof wide);
+    EXPECT_STREQ(wide, L"abc");
+    qa_sz2wsz_acp("", wide, sizeof wide);
+    EXPECT_STREQ(wide, L"");
+    EXPECT_EQ(qa_sz2wsz_byqlg("ab", wide, sizeof wide), 3);
+    EXPECT_STREQ(wide, L"ab");
+    EXPECT_EQ(qa_sz2wsz_byqlg("", wide, sizeof wide), 0);
+    char narrow[4] = "xyz";
+    qa_wsz2sz_acp(L"abcdef", narrow, sizeof narrow);
+    EXPECT_STREQ(narrow, "abc");
+    qa_wsz2sz_acp(nullptr, narrow, sizeof narrow);
+    EXPECT_STREQ(narrow, "");
+}
+
+} // namespace

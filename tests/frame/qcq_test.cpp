@@ -1,0 +1,98 @@
+// The qcq database: the module opens it and brackets reading and update;
+// the host reads through Vantmods_x32.dll with qcq_handle().
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+
+#include "frame/language_files.h"
+#include "kavoapi.h"
+#include "support/dialog_watch.h"
+#include "vantmods/vantmods.h"
+
+namespace {
+
+using kavo_test::DialogWatch;
+
+class QcqTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        files_ = kavo_test::run_langdb("id\t1512:English\n42\tfour two\n", "kavo_qcq");
+        ASSERT_EQ(files_.exit_code, 0u);
+    }
+    void TearDown() override
+    {
+        qcq_release();
+        files_.remove();
+    }
+    kavo_test::LanguageFiles files_;
+};
+
+TEST_F(QcqTest, TheHostReadsThroughTheHandle)
+{
+    ASSERT_EQ(qcq_init(files_.data.c_str(), files_.index.c_str()), 0);
+    const int16_t handle = qcq_openDOS();
+    ASSERT_GE(handle, 0);
+    EXPECT_EQ(handle, qcq_handle());
+    const int32_t key = 42;
+    qbrec *record = qbfindrec(handle, "S", &key, 0);
+    ASSERT_NE(record, nullptr);
+    char text[20];
+    EXPECT_NE(qbcopyatt(handle, record, 1512, nullptr, text, sizeof text), 0);
+    EXPECT_STREQ(text, "four two");
+    qbreleaserec(record);
+    qcq_closeDOS();
+    EXPECT_EQ(qbfileisopen(handle), 0);
+}
+
+TEST_F(QcqTest, NestedReadsAndUpdate)
+{
+    ASSERT_EQ(qcq_init(files_.data.c_str(), files_.index.c_str()), 0);
+    const int16_t handle = qcq_handle();
+    qcq_openDOS();
+    qcq_openDOS();
+    qcq_closeDOS();
+    EXPECT_NE(qbfileisopen(handle), 0);
+    qcq_closeDOS();
+    EXPECT_EQ(qbfileisopen(handle), 0);
+
+    // Update while reading: reading is closed first, the count stays.
+    qcq_openDOS();
+    EXPECT_EQ(qcq_open_for_update(), handle);
+    EXPECT_NE(qbfileisopen(handle), 0);
+    qcq_closeDOStotally();
+    EXPECT_EQ(qbfileisopen(handle), 0);
+}
+
+TEST_F(QcqTest, FailuresAreReported)
+{
+    ASSERT_EQ(qcq_init(files_.data.c_str(), files_.index.c_str()), 0);
+    const std::string missing = files_.index + ".missing";
+    {
+        DialogWatch watch;
+        EXPECT_EQ(qcq_init(files_.data.c_str(), missing.c_str()), -1);
+        ASSERT_EQ(watch.seen().size(), 1u);
+        EXPECT_EQ(watch.seen()[0].message(), "Cannot find file\r\n" + missing);
+        EXPECT_EQ(qcq_handle(), -1); // the previous database is gone already
+    }
+    {
+        DialogWatch watch;
+        EXPECT_EQ(qcq_init(files_.table.c_str(), files_.index.c_str()), -1);
+        ASSERT_EQ(watch.seen().size(), 1u);
+        EXPECT_EQ(watch.seen()[0].message(), "Cannot open " + files_.index);
+    }
+    {
+        // Opened while good, damaged before reading.
+        ASSERT_EQ(qcq_init(files_.data.c_str(), files_.index.c_str()), 0);
+        std::ofstream(files_.index, std::ios::binary | std::ios::trunc) << "VMINDX01";
+        DialogWatch watch;
+        EXPECT_EQ(qcq_openDOS(), -1);
+        ASSERT_EQ(watch.seen().size(), 1u);
+        EXPECT_EQ(watch.seen()[0].message(), "Cannot read qcq file");
+        EXPECT_EQ(watch.seen()[0].caption, "Kavo");
+    }
+}
+
+} // namespace
