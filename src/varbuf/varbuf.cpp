@@ -162,19 +162,23 @@ int varbuf_split_item(const char *text, int n, char *key, int key_size, char *va
     return varbuf_next_item(&cursor, key, key_size, value, value_size);
 }
 
-int varbuf_find_sz(const char *buffer, const char *key, char *out, int out_size)
+const char *varbuf_item_with_key(const char *text, const char *key)
+{
+    if (!text || !key)
+        return nullptr;
+    const std::size_t key_length = std::strlen(key);
+    if (key_length > kSearchKeyChars)
+        return nullptr;
+    return find_item_with_key(text, key, key_length);
+}
+
+int varbuf_find_from(const char *item, const char *key, char *out, int out_size)
 {
     if (out && out_size > 0)
         out[0] = 0;
-    if (!buffer || !key)
+    if (!item || !key)
         return kNotFound;
-    const std::size_t key_length = std::strlen(key);
-    if (key_length > kSearchKeyChars)
-        return kNotFound;
-    const char *cursor = find_item_with_key(buffer, key, key_length);
-    if (!cursor)
-        return kNotFound;
-
+    const char *cursor = item;
     char item_key[kKeyArea];
     char item_value[kItemArea];
     for (int i = 0; i < kItemsPerSearch; ++i) {
@@ -192,15 +196,18 @@ int varbuf_find_sz(const char *buffer, const char *key, char *out, int out_size)
     return kNotFound;
 }
 
-int varbuf_find_flo(const char *buffer, const char *key, float *out)
+int varbuf_find_sz(const char *buffer, const char *key, char *out, int out_size)
+{
+    return varbuf_find_from(varbuf_item_with_key(buffer, key), key, out, out_size);
+}
+
+int varbuf_flo_from(int found, const char *text, float *out)
 {
     if (!out)
         return kMalformed;
     *out = 0;
-    char text[kNumberArea];
-    const int result = varbuf_find_sz(buffer, key, text, kNumberArea);
-    if (result < kFound)
-        return result;
+    if (found < kFound)
+        return found;
     if (!scan_float(text, out)) {
         *out = 0;
         return kMalformed;
@@ -208,15 +215,13 @@ int varbuf_find_flo(const char *buffer, const char *key, float *out)
     return kFound;
 }
 
-int varbuf_find_sho(const char *buffer, const char *key, int16_t *out)
+int varbuf_sho_from(int found, const char *text, int16_t *out)
 {
     if (!out)
         return kMalformed;
     *out = 0;
-    char text[kNumberArea];
-    const int result = varbuf_find_sz(buffer, key, text, kNumberArea);
-    if (result < kFound)
-        return result;
+    if (found < kFound)
+        return found;
     int32_t value = 0;
     if (!scan_int(text, &value))
         return kMalformed;
@@ -224,15 +229,35 @@ int varbuf_find_sho(const char *buffer, const char *key, int16_t *out)
     return kFound;
 }
 
-int varbuf_find_date(const char *buffer, const char *key, varbuf_date *out)
+int varbuf_date_from(int found, const char *text, varbuf_date *out)
 {
-    char text[kDateArea];
-    const int result = varbuf_find_sz(buffer, key, text, kDateArea);
-    if (result < kFound)
-        return result;
+    if (found < kFound)
+        return found;
     if (!out)
         return kMalformed;
     return text_to_date(text, out);
+}
+
+int varbuf_find_flo(const char *buffer, const char *key, float *out)
+{
+    if (!out)
+        return kMalformed;
+    char text[kNumberArea];
+    return varbuf_flo_from(varbuf_find_sz(buffer, key, text, kNumberArea), text, out);
+}
+
+int varbuf_find_sho(const char *buffer, const char *key, int16_t *out)
+{
+    if (!out)
+        return kMalformed;
+    char text[kNumberArea];
+    return varbuf_sho_from(varbuf_find_sz(buffer, key, text, kNumberArea), text, out);
+}
+
+int varbuf_find_date(const char *buffer, const char *key, varbuf_date *out)
+{
+    char text[kDateArea];
+    return varbuf_date_from(varbuf_find_sz(buffer, key, text, kDateArea), text, out);
 }
 
 void date_to_text(const varbuf_date &date, char *out)

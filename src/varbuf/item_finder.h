@@ -1,0 +1,68 @@
+// Key lookups on one design data text, for the record readers.  A reader
+// asks for several hundred keys; `LinearFinder` answers each with the
+// exported find primitive (a scan of the text per key), `IndexedFinder`
+// scans the text once, remembers where the first item of each key begins,
+// and then gives exactly the answers of the primitive: the same item is
+// located and the same walk from it decides the result.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "varbuf/varbuf.h"
+
+namespace kavo {
+
+class ItemFinder {
+public:
+    explicit ItemFinder(const char *text) : text_(text) {}
+    ItemFinder(const ItemFinder &) = delete;
+    ItemFinder &operator=(const ItemFinder &) = delete;
+    virtual ~ItemFinder() = default;
+
+    const char *text() const { return text_; }
+
+    // As varbuf_find_sz, varbuf_find_flo, varbuf_find_sho, varbuf_find_date.
+    int find_sz(const char *key, char *out, int out_size) const
+    {
+        return varbuf_find_from(item_with_key(key), key, out, out_size);
+    }
+    int find_flo(const char *key, float *out) const;
+    int find_sho(const char *key, int16_t *out) const;
+    int find_date(const char *key, varbuf_date *out) const;
+
+protected:
+    // As varbuf_item_with_key on text().
+    virtual const char *item_with_key(const char *key) const = 0;
+
+private:
+    const char *text_;
+};
+
+class LinearFinder final : public ItemFinder {
+public:
+    using ItemFinder::ItemFinder;
+
+protected:
+    const char *item_with_key(const char *key) const override { return varbuf_item_with_key(text(), key); }
+};
+
+class IndexedFinder final : public ItemFinder {
+public:
+    explicit IndexedFinder(const char *text);
+
+protected:
+    const char *item_with_key(const char *key) const override;
+
+private:
+    struct Slot {
+        const char *key = nullptr; // the key's first byte in the text; null: empty slot
+        uint32_t length = 0;
+        uint32_t hash = 0;
+    };
+    void insert_first(const char *key, std::size_t length);
+    std::vector<Slot> slots_; // open addressing; the size is a power of two
+};
+
+} // namespace kavo
