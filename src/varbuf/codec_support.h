@@ -50,7 +50,9 @@ private:
     int size_;
 };
 
-// Finds keys through an ItemFinder straight into record fields.
+// Finds keys through an ItemFinder straight into record fields.  The
+// records are packed, so a number field may be misaligned: fields are
+// passed by address and written with memcpy, never through a reference.
 class Reader {
 public:
     explicit Reader(const ItemFinder &finder) : finder_(finder) {}
@@ -60,24 +62,52 @@ public:
     {
         return finder_.find_sz(key, field, static_cast<int>(N));
     }
-    int flo(const char *key, float &value) { return finder_.find_flo(key, &value); }
-    int sho(const char *key, int16_t &value) { return finder_.find_sho(key, &value); }
-    // A short whose low 8 bits are kept (0 when the key is missing or bad).
-    template <typename Byte>
-    int low_byte(const char *key, Byte &value)
+    int flo(const char *key, float *field)
     {
-        int16_t wide = 0;
-        const int result = finder_.find_sho(key, &wide);
-        value = static_cast<Byte>(static_cast<uint8_t>(wide));
+        float value = 0;
+        const int result = finder_.find_flo(key, &value);
+        std::memcpy(static_cast<void *>(field), &value, sizeof value);
         return result;
     }
-    int date(const char *key, varbuf_date &value) { return finder_.find_date(key, &value); }
-    // find_sho into the field; true only for a value that was read.
-    bool found(const char *key, int16_t &value) { return sho(key, value) == kFound; }
-    bool found(const char *key, float &value) { return flo(key, value) == kFound; }
+    int sho(const char *key, int16_t *field)
+    {
+        int16_t value = 0;
+        const int result = finder_.find_sho(key, &value);
+        std::memcpy(static_cast<void *>(field), &value, sizeof value);
+        return result;
+    }
+    // A short whose low 8 bits are kept (0 when the key is missing or bad).
+    template <typename Byte>
+    int low_byte(const char *key, Byte &field)
+    {
+        static_assert(sizeof(Byte) == 1, "8-bit fields");
+        int16_t wide = 0;
+        const int result = finder_.find_sho(key, &wide);
+        field = static_cast<Byte>(static_cast<uint8_t>(wide));
+        return result;
+    }
+    int date(const char *key, varbuf_date &field) { return finder_.find_date(key, &field); }
+    // True only for a value that was read.
+    bool found(const char *key, int16_t *field) { return sho(key, field) == kFound; }
+    bool found(const char *key, float *field) { return flo(key, field) == kFound; }
 
 private:
     const ItemFinder &finder_;
+};
+
+// Items of a list of values of one kind, copied out of the packed record.
+struct FloatItem {
+    const char *key;
+    float value;
+};
+struct ShortItem {
+    const char *key;
+    int16_t value;
+};
+// Fields of a list, by address.
+struct FloatField {
+    const char *key;
+    float *field;
 };
 
 // Zero-fills a record.

@@ -35,13 +35,25 @@ bool same_key(const propar_entry &entry, const char *key)
     return ascii_iequal(entry.key, cut, kKeyField - 1);
 }
 
+// The count may sit misaligned in a packed record (or wherever the host
+// keeps it): it is read and written by bytes.
+int16_t load_count(const int16_t *count)
+{
+    int16_t value;
+    std::memcpy(&value, static_cast<const void *>(count), sizeof value);
+    return value;
+}
+
 void append_entry(propar_entry *entries, int16_t *count, const char *key, const char *value)
 {
-    if (*count < 0 || *count >= kMaxParams)
+    const int16_t in_use = load_count(count);
+    if (in_use < 0 || in_use >= kMaxParams)
         return;
-    propar_entry &entry = entries[(*count)++];
+    propar_entry &entry = entries[in_use];
     set_field_text(entry.key, kKeyField, key);
     set_field_text(entry.value, kValueField, value);
+    const int16_t grown = static_cast<int16_t>(in_use + 1);
+    std::memcpy(static_cast<void *>(count), &grown, sizeof grown);
 }
 
 constexpr int kPairArea = 100;
@@ -74,7 +86,8 @@ void set_propar(propar_entry *entries, int16_t *count, const char *key, const ch
 {
     if (!entries || !count || !key)
         return;
-    const int in_use = *count < kMaxParams ? *count : kMaxParams;
+    const int16_t stored = load_count(count);
+    const int in_use = stored < kMaxParams ? stored : kMaxParams;
     for (int i = 0; i < in_use; ++i) {
         if (same_key(entries[i], key)) {
             set_field_text(entries[i].value, kValueField, value);

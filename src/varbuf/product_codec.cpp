@@ -9,8 +9,8 @@ using codec::Writer;
 
 namespace {
 
-using FloatItem = std::pair<const char *, float>;
-using FloatField = std::pair<const char *, float *>;
+using codec::FloatField;
+using codec::FloatItem;
 
 void write_all(Writer &w, std::initializer_list<FloatItem> items, int decimals)
 {
@@ -27,7 +27,7 @@ void write_all_nz(Writer &w, std::initializer_list<FloatItem> items, int decimal
 void read_all(Reader &in, std::initializer_list<FloatField> fields)
 {
     for (const auto &[key, field] : fields)
-        in.flo(key, *field);
+        in.flo(key, field);
 }
 
 } // namespace
@@ -128,26 +128,26 @@ int read_beam_module(beam_module &b, const ItemFinder &text)
 {
     codec::clear(b);
     Reader in(text);
-    in.sho("BLB", b.blb);
-    in.sho("BLC", b.blc);
+    in.sho("BLB", &b.blb);
+    in.sho("BLC", &b.blc);
     in.sz("BZL", b.bzl);
     in.sz("BZR", b.bzr);
-    in.sho("BLD", b.bld);
-    if (in.found("MJA", b.mja))
+    in.sho("BLD", &b.bld);
+    if (in.found("MJA", &b.mja))
         b.mja_state = 3;
-    if (in.found("BAP", b.bap))
+    if (in.found("BAP", &b.bap))
         b.bap_state = 3;
-    in.sho("BNB", b.bnb);
+    in.sho("BNB", &b.bnb);
     in.low_byte("BSW", b.bsw);
-    in.sho("BUB", b.bub); // a missing BUB reads as 0
+    in.sho("BUB", &b.bub); // a missing BUB reads as 0
     in.sz("BSI", b.bsi);
-    in.sho("BSN", b.bsn);
-    in.sho("BSP", b.bsp);
-    in.flo("BSD", b.bsd);
-    in.sho("BIR", b.bir);
-    in.sho("BIL", b.bil);
+    in.sho("BSN", &b.bsn);
+    in.sho("BSP", &b.bsp);
+    in.flo("BSD", &b.bsd);
+    in.sho("BIR", &b.bir);
+    in.sho("BIL", &b.bil);
     read_all(in, {{"BA1", &b.ba1}, {"BQ3", &b.bq3}, {"BA5", &b.ba5}, {"BQ7", &b.bq7}});
-    in.sho("BPS", b.bps);
+    in.sho("BPS", &b.bps);
     read_all(in, {{"BPD", &b.bpd}, {"BPH", &b.bph}, {"BPA", &b.bpa}, {"BD1", &b.bd1}, {"BE1", &b.be1},
                   {"BM1", &b.bm1}, {"BD2", &b.bd2}, {"BE2", &b.be2}, {"BD3", &b.bd3}, {"BD4", &b.bd4},
                   {"BL1", &b.bl1}, {"BL2", &b.bl2}, {"BL3", &b.bl3}});
@@ -160,14 +160,14 @@ int read_beam_module(beam_module &b, const ItemFinder &text)
 
     if (in.sz("CNB", b.cnb) == kFound) {
         in.sz("CNI", b.cni);
-        in.flo("CND", b.cnd);
-        in.sho("CNC", b.cnc);
-        in.flo("CFL", b.cfl);
+        in.flo("CND", &b.cnd);
+        in.sho("CNC", &b.cnc);
+        in.flo("CFL", &b.cfl);
         b.cnb_state = 3;
     }
     // Each group counts only when all its keys are there; the keys found
     // before a missing one keep their values.
-    if (in.found("BQ1", b.bq1) && in.found("BT1", b.bt1) && in.found("BP1", b.bp1)) {
+    if (in.found("BQ1", &b.bq1) && in.found("BT1", &b.bt1) && in.found("BP1", &b.bp1)) {
         read_all(in, {{"BP3", &b.bp3}, {"BP4", &b.bp4}});
         in.low_byte("BAS", b.bas);
         read_all(in, {{"BR1", &b.br1}, {"BV1", &b.bv1}});
@@ -175,13 +175,13 @@ int read_beam_module(beam_module &b, const ItemFinder &text)
         b.s1_state = 3;
     }
     int16_t bcs = 0;
-    if (in.found("BT2", b.bt2) && in.found("BT3", b.bt3) && in.found("BQ2", b.bq2) && in.found("BP2", b.bp2) &&
-        in.found("BCS", bcs)) {
+    if (in.found("BT2", &b.bt2) && in.found("BT3", &b.bt3) && in.found("BQ2", &b.bq2) && in.found("BP2", &b.bp2) &&
+        in.found("BCS", &bcs)) {
         read_all(in, {{"BT4", &b.bt4}, {"BTA", &b.bta}, {"B3P", &b.b3p}, {"B4P", &b.b4p}});
         b.bcs = static_cast<uint8_t>(bcs);
         b.s2_state = 3;
     }
-    if (in.found("BQ5", b.bq5) && in.found("BT5", b.bt5) && in.found("BP5", b.bp5)) {
+    if (in.found("BQ5", &b.bq5) && in.found("BT5", &b.bt5) && in.found("BP5", &b.bp5)) {
         read_all(in, {{"BP8", &b.bp8}, {"BP9", &b.bp9}});
         in.low_byte("BAW", b.baw);
         read_all(in, {{"BR5", &b.br5}, {"BV5", &b.bv5}});
@@ -189,8 +189,8 @@ int read_beam_module(beam_module &b, const ItemFinder &text)
         b.w1_state = 3;
     }
     int16_t bcw = 0;
-    if (in.found("BT6", b.bt6) && in.found("BT7", b.bt7) && in.found("BQ6", b.bq6) && in.found("BP6", b.bp6) &&
-        in.found("BCW", bcw)) {
+    if (in.found("BT6", &b.bt6) && in.found("BT7", &b.bt7) && in.found("BQ6", &b.bq6) && in.found("BP6", &b.bp6) &&
+        in.found("BCW", &bcw)) {
         read_all(in, {{"BT8", &b.bt8}, {"BT9", &b.bt9}, {"B8P", &b.b8p}, {"B9P", &b.b9p}});
         b.bcw = static_cast<uint8_t>(bcw);
         b.w2_state = 3;
@@ -254,35 +254,35 @@ int read_panel_module(panel_module &p, const ItemFinder &text)
     Reader in(text);
     in.sz("PNB", p.pnb);
     read_all(in, {{"PD2", &p.pd2}, {"PE2", &p.pe2}, {"PD6", &p.pd6}, {"PE6", &p.pe6}});
-    in.sho("PQD", p.pqd);
-    in.sho("PWP", p.pwp);
+    in.sho("PQD", &p.pqd);
+    in.sho("PWP", &p.pwp);
     in.sz("PWS", p.pws);
-    if (in.found("PSF", p.psf) && in.found("PSB", p.psb))
+    if (in.found("PSF", &p.psf) && in.found("PSB", &p.psb))
         p.psf_state = 3;
-    if (in.found("PFA", p.pfa))
+    if (in.found("PFA", &p.pfa))
         p.pfa_state = 3;
-    if (in.found("PAP", p.pap))
+    if (in.found("PAP", &p.pap))
         p.pap_state = 3;
-    if (in.found("PQ1", p.pq1)) {
+    if (in.found("PQ1", &p.pq1)) {
         read_all(in, {{"PT1", &p.pt1}, {"PR1", &p.pr1}});
         in.low_byte("PAS", p.pas);
         in.low_byte("PAT", p.pat);
         p.s1_state = 3;
     }
     int16_t pcs = 0;
-    if (in.found("PT2", p.pt2) && in.found("PT3", p.pt3) && in.found("PQ2", p.pq2) && in.found("PCS", pcs)) {
+    if (in.found("PT2", &p.pt2) && in.found("PT3", &p.pt3) && in.found("PQ2", &p.pq2) && in.found("PCS", &pcs)) {
         p.pcs = static_cast<uint8_t>(pcs);
         p.s2_state = 3;
         read_all(in, {{"PE3", &p.pe3}, {"PP1", &p.pp1}});
     }
-    if (in.found("PQ5", p.pq5)) {
+    if (in.found("PQ5", &p.pq5)) {
         read_all(in, {{"PT5", &p.pt5}, {"PR5", &p.pr5}});
         in.low_byte("PAW", p.paw);
         in.low_byte("PAX", p.pax);
         p.w1_state = 3;
     }
     int16_t pcw = 0;
-    if (in.found("PT6", p.pt6) && in.found("PT7", p.pt7) && in.found("PQ6", p.pq6) && in.found("PCW", pcw)) {
+    if (in.found("PT6", &p.pt6) && in.found("PT7", &p.pt7) && in.found("PQ6", &p.pq6) && in.found("PCW", &pcw)) {
         p.pcw = static_cast<uint8_t>(pcw);
         p.w2_state = 3;
         read_all(in, {{"PE7", &p.pe7}, {"PP5", &p.pp5}});
@@ -325,22 +325,22 @@ int read_m_data(m_data &m, const ItemFinder &text)
 {
     codec::clear(m);
     Reader in(text);
-    if (in.found("MJA", m.mja))
+    if (in.found("MJA", &m.mja))
         m.mja_state = 3;
-    if (in.found("MAP", m.map))
+    if (in.found("MAP", &m.map))
         m.map_state = 3;
-    if (in.found("MPP", m.mpp))
+    if (in.found("MPP", &m.mpp))
         m.mpp_state = 3;
     read_all(in, {{"MD1", &m.md1}, {"MD5", &m.md5}, {"MP1", &m.mp1}, {"MP5", &m.mp5}});
     in.low_byte("MAS", m.mas);
     in.low_byte("MAW", m.maw);
-    if (in.found("MQS", m.mqs) && in.found("MTS", m.mts))
+    if (in.found("MQS", &m.mqs) && in.found("MTS", &m.mts))
         m.s_state = 3;
-    if (in.found("MQW", m.mqw) && in.found("MTW", m.mtw))
+    if (in.found("MQW", &m.mqw) && in.found("MTW", &m.mtw))
         m.w_state = 3;
-    if (in.found("MSF", m.msf) && in.found("MSB", m.msb))
+    if (in.found("MSF", &m.msf) && in.found("MSB", &m.msb))
         m.msf_state = 3;
-    in.sho("MSD", m.msd);
+    in.sho("MSD", &m.msd);
     return (m.s_state || m.w_state) ? 1 : 0;
 }
 
@@ -361,9 +361,9 @@ int read_d_data(d_data &d, const ItemFinder &text)
     codec::clear(d);
     Reader in(text);
     // DTO and DZP may be missing, but not malformed.
-    if (in.found("DQS", d.dqs) && in.found("DTS", d.dts) && in.flo("DTO", d.dto) >= 0 && in.flo("DZP", d.dzp) >= 0)
+    if (in.found("DQS", &d.dqs) && in.found("DTS", &d.dts) && in.flo("DTO", &d.dto) >= 0 && in.flo("DZP", &d.dzp) >= 0)
         d.s_state = 3;
-    if (in.found("DQW", d.dqw) && in.found("DTW", d.dtw))
+    if (in.found("DQW", &d.dqw) && in.found("DTW", &d.dtw))
         d.w_state = 3;
     return (d.s_state || d.w_state) ? 1 : 0;
 }
