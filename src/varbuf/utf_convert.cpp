@@ -1,5 +1,7 @@
 #include "varbuf/utf_convert.h"
 
+#include <cstring>
+
 namespace kavo {
 namespace {
 
@@ -7,44 +9,49 @@ constexpr uint32_t kReplacement = 0xFFFD;
 
 bool continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-// Decodes one character at text; sets *used to the bytes consumed (the
-// maximal ill-formed part for an invalid sequence, which gives U+FFFD).
-uint32_t decode_utf8(const unsigned char *text, std::size_t *used)
+// Decodes one character at text; sets *used to the bytes consumed.  An
+// invalid sequence gives U+FFFD and consumes what the platform's decoder
+// consumes: the rest of the text when the sequence would run past its NUL;
+// the lead alone when it is no lead (C0, C1 and F5 up included) or its second
+// byte is no continuation byte; the lead and its second
+// byte when these already make the value an overlong form or a surrogate,
+// or (four-byte forms) when the third byte would go past U+10FFFF.
+uint32_t decode_utf8(const unsigned char *text, std::size_t available, std::size_t *used)
 {
     const unsigned char lead = text[0];
     *used = 1;
     if (lead < 0x80)
         return lead;
     int extra;
-    uint32_t code;
-    unsigned char low = 0x80, high = 0xBF; // range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
+    if (lead >= 0xC2 && lead <= 0xDF)
         extra = 1;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
+    else if (lead >= 0xE0 && lead <= 0xEF)
         extra = 2;
-        code = lead & 0x0F;
-        if (lead == 0xE0)
-            low = 0xA0; // no overlong forms
-        if (lead == 0xED)
-            high = 0x9F; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
+    else if (lead >= 0xF0 && lead <= 0xF4)
         extra = 3;
-        code = lead & 0x07;
-        if (lead == 0xF0)
-            low = 0x90;
-        if (lead == 0xF4)
-            high = 0x8F; // nothing above U+10FFFF
-    } else {
+    else
+        return kReplacement;
+    // available counts the bytes after the lead, the NUL included.
+    if (static_cast<std::size_t>(extra) > available) {
+        *used = available;
         return kReplacement;
     }
+
+    uint32_t code = lead & (0x7Fu >> (extra + 1));
     for (int i = 1; i <= extra; ++i) {
         const unsigned char byte = text[i];
-        const bool ok = i == 1 ? (byte >= low && byte <= high) : continuation(byte);
-        if (!ok)
-            return kReplacement; // the bytes so far were the ill-formed part
-        code = (code << 6) | (byte & 0x3F);
+        if (!continuation(byte))
+            return kReplacement;
+        const uint32_t next = (code << 6) | (byte & 0x3Fu);
+        if (extra == 3 && i == 2 && (next << 6) >= 0x110000)
+            return kReplacement; // the third byte is not consumed
+        code = next;
         *used = static_cast<std::size_t>(i) + 1;
+        // Overlong forms and surrogates show as soon as their bits do.
+        if (extra == 3 && i == 1 && code < 0x10)
+            return kReplacement;
+        if (extra == 2 && i == 1 && (code < 0x20 || (code >= (0xD800 >> 6) && code <= (0xDFFF >> 6))))
+            return kReplacement;
     }
     return code;
 }
@@ -104,10 +111,12 @@ std::size_t utf8_to_utf16(const char *text, uint16_t *out, std::size_t max_units
     if (!out || !text)
         return 0;
     const unsigned char *p = reinterpret_cast<const unsigned char *>(text);
+    std::size_t left = std::strlen(text);
     std::size_t written = 0;
     while (*p) {
         std::size_t used = 1;
-        const uint32_t code = decode_utf8(p, &used);
+        const uint32_t code = decode_utf8(p, left, &used);
+        left -= used;
         p += used;
         if (code >= 0x10000) {
             if (written + 2 > max_units)

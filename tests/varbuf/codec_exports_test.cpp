@@ -1,7 +1,9 @@
 // The record codecs through the DLL, as a host calls them.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <type_traits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -113,18 +115,43 @@ TEST(CodecExports, IdentityTextMatchesThePlatformConversion)
     }
 }
 
+template <typename Text>
+std::string hex_units(const Text &text)
+{
+    std::string out;
+    char unit[8];
+    for (auto c : text) {
+        std::snprintf(unit, sizeof unit, "%X ", static_cast<unsigned>(static_cast<std::make_unsigned_t<decltype(c)>>(c)));
+        out += unit;
+    }
+    return out;
+}
+
+// Every short byte sequence of the interesting kinds (ASCII, continuation
+// bytes of each range, every kind of lead) reads as the platform converts.
 TEST(CodecExports, IdentityTextReadsAsThePlatformConverts)
 {
-    const char *texts[] = {"\xc3\x85re", "\xf0\x9f\x98\x80", "a\xff" "b", "\xe2\x82z", "\xc0\xaf", "\xed\xa0\x80"};
-    for (const char *utf8 : texts) {
-        SCOPED_TRACE(utf8);
-        auto d = new_design();
-        const std::string text = std::string("SID=") + utf8 + "|SDW=1|SDH=1|SDL=1|RRT=1";
+    const unsigned char bytes[] = {0x41, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0, 0xC1, 0xC2, 0xDF, 0xE0,
+                                   0xE1, 0xED, 0xEF, 0xF0, 0xF1, 0xF4, 0xF5, 0xF7, 0xF8, 0xFF};
+    std::vector<std::string> texts = {"\xf0\x9f\x98\x80", "\xf4\x8f\xbf\xbf", "\xf4\x90\x80\x80", "\xe2\x82\xac!"};
+    for (unsigned char a : bytes)
+        for (unsigned char b : bytes)
+            for (unsigned char c : bytes)
+                texts.push_back(std::string{char(a), char(b), char(c)});
+    auto d = new_design();
+    int mismatches = 0;
+    for (const std::string &utf8 : texts) {
+        const std::string text = "SID=" + utf8 + "|SDW=1|SDH=1|SDL=1";
         qa_varbuf_read_designdata(d.get(), text.c_str());
         wchar_t expected[32] = {};
-        MultiByteToWideChar(CP_UTF8, 0, utf8, -1, expected, 32);
-        EXPECT_EQ(std::memcmp(d->s_data.sid, expected, (std::wcslen(expected) + 1) * 2), 0);
+        MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, expected, 32);
+        std::u16string got(reinterpret_cast<const char16_t *>(d->s_data.sid), 21);
+        got.resize(got.find(u'\0') == std::u16string::npos ? 21 : got.find(u'\0'));
+        if (got != std::u16string(reinterpret_cast<const char16_t *>(expected)) && ++mismatches < 40)
+            ADD_FAILURE() << "bytes " << hex_units(utf8) << " gave " << hex_units(got) << ", platform "
+                          << hex_units(std::u16string(reinterpret_cast<const char16_t *>(expected)));
     }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(CodecExports, ModulesAddedThroughTheDll)
