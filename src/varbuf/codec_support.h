@@ -14,11 +14,27 @@ namespace kavo::codec {
 // "%s%d" of an indexed key ("IR12", "WH3").
 class Key {
 public:
-    Key(const char *prefix, int index) { std::snprintf(text_, sizeof text_, "%s%d", prefix, index); }
+    Key(const char *prefix, int index)
+    {
+        std::size_t n = 0;
+        while (prefix[n] && n < 8)
+            text_[n] = prefix[n], ++n;
+        char digits[12];
+        std::size_t count = 0;
+        unsigned value = index < 0 ? 0u - static_cast<unsigned>(index) : static_cast<unsigned>(index);
+        do
+            digits[count++] = static_cast<char>('0' + value % 10);
+        while ((value /= 10) != 0);
+        if (index < 0)
+            text_[n++] = '-';
+        while (count > 0)
+            text_[n++] = digits[--count];
+        text_[n] = 0;
+    }
     operator const char *() const { return text_; }
 
 private:
-    char text_[16];
+    char text_[24];
 };
 
 // Appends items to a caller's text of `size` bytes.

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "varbuf/varbuf.h"
@@ -24,7 +25,7 @@ public:
     const char *text() const { return text_; }
 
     // As varbuf_find_sz, varbuf_find_flo, varbuf_find_sho, varbuf_find_date.
-    int find_sz(const char *key, char *out, int out_size) const
+    virtual int find_sz(const char *key, char *out, int out_size) const
     {
         return varbuf_find_from(item_with_key(key), key, out, out_size);
     }
@@ -52,17 +53,24 @@ class IndexedFinder final : public ItemFinder {
 public:
     explicit IndexedFinder(const char *text);
 
+    // For plain keys, the answer is read straight from the located item;
+    // other keys take the walk of varbuf_find_from.
+    int find_sz(const char *key, char *out, int out_size) const override;
+
 protected:
     const char *item_with_key(const char *key) const override;
 
 private:
     struct Slot {
-        const char *key = nullptr; // the key's first byte in the text; null: empty slot
-        uint32_t length = 0;
-        uint32_t hash = 0;
+        const char *key;       // the item's first byte in the text; null: empty slot
+        uint32_t hash;
+        uint16_t length;       // of the key, at most kSearchKeyChars
+        uint16_t value_length; // of the value after "key=", as an item is read
     };
-    void insert_first(const char *key, std::size_t length);
-    std::vector<Slot> slots_; // open addressing; the size is a power of two
+    void insert_first(const Slot &slot);
+    const Slot *locate(const char *key, std::size_t length, uint32_t hash) const;
+    std::unique_ptr<Slot[]> slots_; // open addressing
+    std::size_t mask_ = 0;          // the number of slots less 1, a power of two less 1
 };
 
 } // namespace kavo

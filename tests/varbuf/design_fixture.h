@@ -204,7 +204,7 @@ inline Fields drawing_fields()
             {"PMO", 222, 'T', 81}, {"PMB", 303, 'T', 11}, {"PDM", 314, 'D'}};
 }
 
-// Distinct values from one counter: floats n.5 (exact in every written
+// Distinct values from one counter: floats 100.5 + 12.5 n (exact in every written
 // form but with 0 decimals, where they are whole), shorts 1000 + n, s8
 // negative, u8 above 127, texts a letter code of n, dates day n.
 class Planter {
@@ -227,7 +227,9 @@ private:
         const int n = ++counter_;
         switch (field.type) {
         case 'F': {
-            const float value = static_cast<float>(n) + (whole_floats ? 0.0f : 0.5f);
+            // Sizes of the order of a real design's; n.5 is exact in every
+            // written form but with 0 decimals.
+            const float value = whole_floats ? static_cast<float>(100 + 12 * n) : 100.5f + 12.5f * static_cast<float>(n);
             std::memcpy(at, &value, sizeof value);
             break;
         }
@@ -243,8 +245,9 @@ private:
             *at = static_cast<uint8_t>(128 + n % 100);
             break;
         case 'T': {
-            char text[8];
-            const int length = std::snprintf(text, sizeof text, "%c%c%d", 'A' + n % 26, 'a' + n / 26 % 26, n);
+            char text[48];
+            const int length = std::snprintf(text, sizeof text, "%c%c%d north wing, level 3, zone B", 'A' + n % 26,
+                                             'a' + n / 26 % 26, n);
             const unsigned keep = std::min<unsigned>(static_cast<unsigned>(length), field.size - 1);
             std::memcpy(at, text, keep);
             at[keep] = 0;
