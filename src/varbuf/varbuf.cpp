@@ -162,19 +162,23 @@ int varbuf_split_item(const char *text, int n, char *key, int key_size, char *va
     return varbuf_next_item(&cursor, key, key_size, value, value_size);
 }
 
-int varbuf_find_sz(const char *buffer, const char *key, char *out, int out_size)
+const char *varbuf_item_with_key(const char *text, const char *key)
+{
+    if (!text || !key)
+        return nullptr;
+    const std::size_t key_length = std::strlen(key);
+    if (key_length > kSearchKeyChars)
+        return nullptr;
+    return find_item_with_key(text, key, key_length);
+}
+
+int varbuf_find_from(const char *item, const char *key, char *out, int out_size)
 {
     if (out && out_size > 0)
         out[0] = 0;
-    if (!buffer || !key)
+    if (!item || !key)
         return kNotFound;
-    const std::size_t key_length = std::strlen(key);
-    if (key_length > kSearchKeyChars)
-        return kNotFound;
-    const char *cursor = find_item_with_key(buffer, key, key_length);
-    if (!cursor)
-        return kNotFound;
-
+    const char *cursor = item;
     char item_key[kKeyArea];
     char item_value[kItemArea];
     for (int i = 0; i < kItemsPerSearch; ++i) {
@@ -192,54 +196,109 @@ int varbuf_find_sz(const char *buffer, const char *key, char *out, int out_size)
     return kNotFound;
 }
 
-namespace {
+int varbuf_find_sz(const char *buffer, const char *key, char *out, int out_size)
+{
+    return varbuf_find_from(varbuf_item_with_key(buffer, key), key, out, out_size);
+}
 
-// Finds the item's text and reads it with `scan`; the out value is zero
-// unless a number was read.
-template <typename Number, typename Scan>
-int find_number(const char *buffer, const char *key, Number *out, Scan scan)
+// The common short decimals ("-12.50") read without the general parser:
+// at most 7 digits make an exact float numerator and an exact power of ten,
+// and one correctly rounded division gives what the general parser gives.
+// Only where float arithmetic is done in float precision (not on the x87).
+bool varbuf_scan_short_decimal(const char *text, float *out)
+{
+#if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ == 0
+    static const float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+    const char *p = text;
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    uint32_t mantissa = 0;
+    int digits = 0, decimals = 0;
+    bool point = false;
+    for (;; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            if (++digits > 7)
+                return false;
+            mantissa = mantissa * 10 + static_cast<uint32_t>(*p - '0');
+            decimals += point;
+        } else if (*p == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0 || *p == 'e' || *p == 'E')
+        return false;
+    const float value = static_cast<float>(mantissa) / kPowers[decimals];
+    *out = negative ? -value : value;
+    return true;
+#else
+    (void)text;
+    (void)out;
+    return false;
+#endif
+}
+
+int varbuf_flo_from(int found, const char *text, float *out)
 {
     if (!out)
         return kMalformed;
     *out = 0;
-    char text[kNumberArea];
-    const int result = varbuf_find_sz(buffer, key, text, kNumberArea);
-    if (result < kFound)
-        return result;
-    if (!scan(text, out)) {
+    if (found < kFound)
+        return found;
+    if (varbuf_scan_short_decimal(text, out))
+        return kFound;
+    if (!scan_float(text, out)) {
         *out = 0;
         return kMalformed;
     }
     return kFound;
 }
 
-} // namespace
+int varbuf_sho_from(int found, const char *text, int16_t *out)
+{
+    if (!out)
+        return kMalformed;
+    *out = 0;
+    if (found < kFound)
+        return found;
+    int32_t value = 0;
+    if (!scan_int(text, &value))
+        return kMalformed;
+    *out = static_cast<int16_t>(static_cast<uint16_t>(value));
+    return kFound;
+}
+
+int varbuf_date_from(int found, const char *text, varbuf_date *out)
+{
+    if (found < kFound)
+        return found;
+    if (!out)
+        return kMalformed;
+    return text_to_date(text, out);
+}
 
 int varbuf_find_flo(const char *buffer, const char *key, float *out)
 {
-    return find_number(buffer, key, out, scan_float);
+    if (!out)
+        return kMalformed;
+    char text[kNumberArea];
+    return varbuf_flo_from(varbuf_find_sz(buffer, key, text, kNumberArea), text, out);
 }
 
 int varbuf_find_sho(const char *buffer, const char *key, int16_t *out)
 {
-    return find_number(buffer, key, out, [](const char *text, int16_t *value) {
-        int32_t wide = 0;
-        if (!scan_int(text, &wide))
-            return false;
-        *value = static_cast<int16_t>(static_cast<uint16_t>(wide)); // the low 16 bits, as "%hd" stores
-        return true;
-    });
+    if (!out)
+        return kMalformed;
+    char text[kNumberArea];
+    return varbuf_sho_from(varbuf_find_sz(buffer, key, text, kNumberArea), text, out);
 }
 
 int varbuf_find_date(const char *buffer, const char *key, varbuf_date *out)
 {
     char text[kDateArea];
-    const int result = varbuf_find_sz(buffer, key, text, kDateArea);
-    if (result < kFound)
-        return result;
-    if (!out)
-        return kMalformed;
-    return text_to_date(text, out);
+    return varbuf_date_from(varbuf_find_sz(buffer, key, text, kDateArea), text, out);
 }
 
 void date_to_text(const varbuf_date &date, char *out)

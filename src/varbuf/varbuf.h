@@ -39,6 +39,28 @@ int varbuf_find_flo(const char *buffer, const char *key, float *out);
 int varbuf_find_sho(const char *buffer, const char *key, int16_t *out);
 int varbuf_find_date(const char *buffer, const char *key, varbuf_date *out);
 
+// The two halves of varbuf_find_sz, so that a reader with an index of the
+// items can replace the first.  varbuf_item_with_key: where the first item
+// whose text begins exactly with "key=" starts (at the start of the text or
+// after a "|"), or nullptr; keys longer than kSearchKeyChars are never found.
+// varbuf_find_from: the walk of at most kItemsPerSearch items from there,
+// comparing keys without regard to ASCII case; a null item gives kNotFound.
+const char *varbuf_item_with_key(const char *text, const char *key);
+int varbuf_find_from(const char *item, const char *key, char *out, int out_size);
+
+// What the typed finders make of a text found with the given result: the
+// same rules for every reader.  The out value is zeroed first (the date is
+// changed only when a date was read).
+int varbuf_flo_from(int found, const char *text, float *out);
+int varbuf_sho_from(int found, const char *text, int16_t *out);
+int varbuf_date_from(int found, const char *text, varbuf_date *out);
+
+// The fast path of reading a float: a decimal of at most 7 digits with an
+// optional "-" and point, read exactly as the general reader reads it; the
+// number ends at the first other character, which must not be "e" or "E".
+// False (out untouched) for anything else.
+bool varbuf_scan_short_decimal(const char *text, float *out);
+
 // Item n of the text: its key (cut to key_size - 1 characters, trailing
 // blanks removed, upper-cased) and value (cut to value_size - 1, trailing
 // blanks removed).  1 for an item, 0 when there is no item n or it is empty,

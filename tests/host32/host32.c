@@ -24,6 +24,36 @@ int main(int argc, char **argv)
     qa_varbuf_find_sho(buffer, "RCS", &s);
     qa_varbuf_find_date(buffer, "PDA", &date);
 
+    {
+        static designdata design;
+        static drawingdata drawing;
+        static char big[8192];
+        propar_entry entries[2];
+        int16_t count = 0;
+        qa_set_propar(entries, &count, "P1", "2");
+        qa_get_propar(entries, count, "P1", text);
+        qa_varbuf_write_params_ex(entries, "A1", (uint16_t)count, text, (uint32_t)sizeof text);
+        qa_varbuf_write_params(&design, text, (uint32_t)sizeof text);
+        qa_varbuf_write_bm_params(&design.beams[0], text, (uint32_t)sizeof text);
+        qa_varbuf_write_md_params(&design, "P1=2");
+        qa_ext_params_to_szv("P1=2", "", "AC=A1", text);
+        qa_find_ext_param_value("P1=2", "", "", "P1", text, (int32_t)sizeof text);
+        qa_is_accessory_set(&design, "A1");
+        qa_is_accessory_set_sz("A1,B2", "A1");
+        qa_varbuf_write_room(&design.room, big, (int32_t)sizeof big);
+        qa_varbuf_read_room(&design.room, big);
+        qa_varbuf_write_installation(&design.installation, big, (int32_t)sizeof big);
+        qa_varbuf_read_installation(&design.installation, big);
+        qa_varbuf_write_beam(&design.beams[0], 1, 1, big, (int32_t)sizeof big);
+        qa_varbuf_write_panel(&design.panels[0], 1, 1, big, (int32_t)sizeof big);
+        qa_varbuf_write_designdata(&design, big, (int32_t)sizeof big);
+        qa_varbuf_read_designdata(&design, big);
+        qa_varbuf_beam_module_to_designdata(&design, 1, 0, "", "T", big);
+        qa_varbuf_panel_module_to_designdata(&design, 1, 0, "T", big);
+        qa_varbuf_write_drawingdata(&drawing, big, (int32_t)sizeof big);
+        qa_varbuf_read_drawingdata(&drawing, "T", big);
+    }
+
     qa_init_paths("Host", "", "", "", "host.ini");
     qa_getinifilename(text);
     qa_set_adminmode(1);

@@ -1,0 +1,82 @@
+// Key lookups on one design data text, for the record readers.  A reader
+// asks for several hundred keys; `LinearFinder` answers each with the
+// exported find primitive (a scan of the text per key), `IndexedFinder`
+// scans the text once, remembers where the first item of each key begins,
+// and then gives exactly the answers of the primitive: the same item is
+// located and the same walk from it decides the result.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "varbuf/varbuf.h"
+
+namespace kavo {
+
+class ItemFinder {
+public:
+    explicit ItemFinder(const char *text) : text_(text) {}
+    ItemFinder(const ItemFinder &) = delete;
+    ItemFinder &operator=(const ItemFinder &) = delete;
+    virtual ~ItemFinder() = default;
+
+    const char *text() const { return text_; }
+
+    // As varbuf_find_sz, varbuf_find_flo, varbuf_find_sho, varbuf_find_date.
+    virtual int find_sz(const char *key, char *out, int out_size) const
+    {
+        return varbuf_find_from(item_with_key(key), key, out, out_size);
+    }
+    virtual int find_flo(const char *key, float *out) const;
+    virtual int find_sho(const char *key, int16_t *out) const;
+    int find_date(const char *key, varbuf_date *out) const;
+
+protected:
+    // As varbuf_item_with_key on text().
+    virtual const char *item_with_key(const char *key) const = 0;
+
+private:
+    const char *text_;
+};
+
+class LinearFinder final : public ItemFinder {
+public:
+    using ItemFinder::ItemFinder;
+
+protected:
+    const char *item_with_key(const char *key) const override { return varbuf_item_with_key(text(), key); }
+};
+
+class IndexedFinder final : public ItemFinder {
+public:
+    explicit IndexedFinder(const char *text);
+
+    // For plain keys, the answer is read straight from the located item;
+    // other keys take the walk of varbuf_find_from.
+    int find_sz(const char *key, char *out, int out_size) const override;
+    // Numbers are read in place from the text, where a value always ends at
+    // a byte that no number reader takes ("|", "=", NUL or a blank).
+    int find_flo(const char *key, float *out) const override;
+    int find_sho(const char *key, int16_t *out) const override;
+
+protected:
+    const char *item_with_key(const char *key) const override;
+
+private:
+    struct Slot {
+        const char *key;       // the item's first byte in the text; null: empty slot
+        uint32_t hash;
+        uint16_t length;       // of the key, at most kSearchKeyChars
+        uint16_t value_length; // of the value after "key=", as an item is read
+    };
+    void insert_first(const Slot &slot);
+    // The item of a plain key, or null; *plain_key false for other keys.
+    const Slot *plain_item(const char *key, bool *plain_key) const;
+    const Slot *locate(const char *key, std::size_t length, uint32_t hash) const;
+    std::unique_ptr<Slot[]> slots_; // open addressing
+    std::size_t mask_ = 0;          // the number of slots less 1, a power of two less 1
+};
+
+} // namespace kavo

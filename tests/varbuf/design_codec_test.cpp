@@ -1,0 +1,241 @@
+// Whole designs: reading with the summary, writing the active records,
+// adding modules.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "codec_test_support.h"
+
+namespace {
+
+using kavo_test::written;
+
+const std::string kRoom = "RRT=1|RNM=Office";
+const std::string kInstallation = "IMP=1|IIH=2.7|INR=0|INC=0|ILN=0|IVP=0|IVL=0|INT=0";
+const std::string kBeamS = "BQ1=12|BT1=1|BP1=1|BA1=3.5|BD2=40|BUB=2|BT2=1|BT3=1|BQ2=1|BP2=1|BCS=1";
+const std::string kBeamW = "BQ5=24|BT5=1|BP5=1|BA5=7.5|BD6=80|BT6=1|BT7=1|BQ6=1|BP6=1";
+
+std::unique_ptr<designdata> new_design(const char *id = "D1")
+{
+    auto d = std::make_unique<designdata>();
+    std::memset(d.get(), 0, sizeof *d);
+    std::strcpy(d->design_id, id);
+    return d;
+}
+
+int read(designdata &d, const std::string &text) { return kavo::read_designdata(d, kavo::IndexedFinder(text.c_str())); }
+
+std::string join(std::initializer_list<std::string> parts)
+{
+    std::string text;
+    for (const std::string &part : parts)
+        text += (text.empty() ? "" : "|") + part;
+    return text;
+}
+
+TEST(DesignReader, BeamWithBothCases)
+{
+    auto d = new_design();
+    d->module_count = 5;
+    EXPECT_EQ(read(*d, join({kRoom, kInstallation, kBeamS, kBeamW, "BCW=2", "BAP=4"})), 1);
+    const beam_module &b = d->beams[0];
+    EXPECT_STREQ(b.s_tag, "D1");
+    EXPECT_STREQ(b.w_tag, "D1");
+    EXPECT_EQ(+d->design_case, 0); // the S case is taken last
+    EXPECT_EQ(+d->summary.a_value, 3.5f);
+    EXPECT_EQ(+d->summary.dp2, 40.0f);
+    EXPECT_EQ(+d->summary.dp2_state, 1);
+    EXPECT_EQ(+d->summary.q_unit, 12.0f);
+    EXPECT_EQ(+d->summary.q_state, 2);
+    EXPECT_EQ(+d->summary.ub, 2);
+    EXPECT_EQ(+d->summary.ad, 4.0f);
+    EXPECT_EQ(+d->summary.ad_state, 3);
+    EXPECT_STREQ(d->summary.tag, "D1");
+    EXPECT_EQ(+d->module_count, 1);
+    EXPECT_EQ(+d->room.valid, 3);
+    EXPECT_STREQ(d->installation.tag, "D1");
+}
+
+TEST(DesignReader, DesignCaseOfTheWCase)
+{
+    for (const auto &[bcw, expected] : {std::pair{"BCW=2", 2}, {"BCW=1", 1}, {"BCW=258", 2}}) {
+        auto d = new_design();
+        EXPECT_EQ(read(*d, join({kRoom, kInstallation, kBeamW, bcw})), 1);
+        EXPECT_EQ(+d->design_case, expected) << bcw;
+        EXPECT_STREQ(d->beams[0].s_tag, "");
+        EXPECT_EQ(+d->summary.a_value, 7.5f);
+    }
+}
+
+TEST(DesignReader, QPerUnit)
+{
+    const struct {
+        const char *counts, *beam_q, *oe_q;
+        int16_t state;
+        float q_unit;
+    } cases[] = {
+        {"INR=0|INC=0", "24", "", 2, 24.0f},
+        {"INR=2|INC=3", "24", "", 2, 4.0f},
+        {"INR=-1|INC=3", "24", "", 2, 24.0f},          // a count below 0.9 is 1
+        {"INR=2|INC=3", "0.0003", "|OQV=12", 2, 12.0f}, // O/E Q is not divided
+        {"INR=1|INC=1", "0.00005", "", 0, 0.0f},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.counts) + " " + c.beam_q);
+        auto d = new_design();
+        const std::string text = "IMP=1|IIH=2.7|" + std::string(c.counts) + "|ILN=0|IVP=0|IVL=0|INT=0|" + kRoom +
+                                 "|BQ1=" + c.beam_q + "|BT1=1|BP1=1|BT2=1|BT3=1|BQ2=1|BP2=1|BCS=1" + c.oe_q;
+        EXPECT_EQ(read(*d, text), 1);
+        EXPECT_EQ(+d->summary.q_state, c.state);
+        EXPECT_FLOAT_EQ(+d->summary.q_unit, c.q_unit);
+    }
+}
+
+TEST(DesignReader, OeValuesFillTheSummary)
+{
+    auto d = new_design();
+    std::strcpy(d->oe_data.tag, "old");
+    EXPECT_EQ(read(*d, join({"OQM=5|ODP=30|OAD=2", kRoom, kInstallation, "MQS=1|MTS=1"})), 1);
+    EXPECT_STREQ(d->oe_data.tag, "D1");
+    EXPECT_EQ(+d->summary.q_unit, 1.0f); // the product's Q replaces it
+    EXPECT_EQ(+d->summary.dp1, 30.0f);
+    EXPECT_EQ(+d->summary.dp1_state, 1);
+    EXPECT_EQ(+d->summary.ad, 2.0f);
+    EXPECT_STREQ(d->m_data.s_tag, "D1");
+    EXPECT_EQ(+d->module_count, 0);
+}
+
+TEST(DesignReader, ProductKindsInTurn)
+{
+    const struct {
+        std::string product;
+        int result;
+        const char *panel_tag, *m_tag, *d_tag;
+        int16_t design_case;
+    } cases[] = {
+        {"PQ5=2|PT6=1|PT7=1|PQ6=1|PCW=1|PD6=9", 1, "D1", "", "", 1},
+        {"MQW=1|MTW=1|PQ1=4", 1, "", "D1", "", 1}, // a panel needs S2 or W2
+        {"DQW=1|DTW=1", 1, "", "", "D1", 1},
+        {"BQ1=1|PQ1=1|MQS=1|DQS=1", 0, "", "", "", 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.product);
+        auto d = new_design();
+        EXPECT_EQ(read(*d, join({kRoom, kInstallation, c.product})), c.result);
+        EXPECT_STREQ(d->panels[0].w_tag, c.panel_tag);
+        EXPECT_STREQ(d->m_data.w_tag, c.m_tag);
+        EXPECT_STREQ(d->d_data.w_tag, c.d_tag);
+        EXPECT_EQ(+d->design_case, c.design_case);
+        EXPECT_EQ(+d->beams[0].bq1, 0.0f);
+    }
+}
+
+TEST(DesignReader, RoomAndInstallationAreRequired)
+{
+    for (const std::string &text : {join({kInstallation, kBeamS, "RNM=x"}), join({kRoom, kBeamS}), std::string()}) {
+        auto d = new_design();
+        EXPECT_EQ(read(*d, text), 0) << text;
+    }
+}
+
+std::string design_text(const designdata &d, int *result = nullptr)
+{
+    return written([&](char *t, int n) {
+        const int r = kavo::write_designdata(d, t, n);
+        if (result)
+            *result = r;
+    });
+}
+
+TEST(DesignWriter, TagsDecideWhatIsWritten)
+{
+    int result = 9;
+    auto empty_id = new_design("");
+    EXPECT_EQ(design_text(*empty_id, &result), "IMP=0|IIH=0.00|INR=0|INC=0|ILN=0|IVP=0|IVL=0|INT=0|HIU=0|HPO=0");
+    EXPECT_EQ(result, 0);
+
+    auto d = new_design();
+    EXPECT_EQ(design_text(*d, &result), "");
+    EXPECT_EQ(result, -1);
+
+    d->room.valid = 3;
+    d->s_data.sid[0] = 'S';
+    d->oe_data.oqv_state = 1;
+    std::strcpy(d->oe_data.tag, "D1");
+    EXPECT_EQ(design_text(*d, &result).substr(0, 27), "OQV=0.00|OAD=0.00|EAD=0.00|");
+    EXPECT_EQ(result, 0);
+    EXPECT_NE(design_text(*d).find("|RRT=0|SID=S|SDW=0"), std::string::npos);
+
+    std::strcpy(d->installation.tag, "D1");
+    EXPECT_EQ(design_text(*d, &result), ""); // installation without product
+    EXPECT_EQ(result, -1);
+
+    std::strcpy(d->d_data.s_tag, "D1");
+    const std::string text = design_text(*d, &result);
+    EXPECT_EQ(result, 0);
+    const std::string tail = "HIU=0|HPO=0|DQS=0.00|DTS=0.00|DTO=0.00|DZP=0";
+    ASSERT_GT(text.size(), tail.size());
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+}
+
+TEST(DesignWriter, ModuleIndexChoosesTheModule)
+{
+    auto d = new_design();
+    std::strcpy(d->installation.tag, "D1");
+    d->beams[6].s1_state = 3;
+    d->beams[6].bq1 = 6;
+    std::strcpy(d->beams[6].s_tag, "D1");
+    std::strcpy(d->m_data.w_tag, "D1");
+    d->module_index = 6;
+    EXPECT_NE(design_text(*d).find("BQ1=6.00"), std::string::npos);
+    for (int16_t index : {int16_t(7), int16_t(-1), int16_t(3)}) {
+        d->module_index = index; // no beam there: the M record is next
+        const std::string text = design_text(*d);
+        EXPECT_EQ(text.find("BQ1"), std::string::npos);
+        EXPECT_NE(text.find("MAW=0"), std::string::npos);
+    }
+}
+
+TEST(DesignWriter, ItemsThatDoNotFitAreLeftOut)
+{
+    auto d = new_design();
+    std::strcpy(d->installation.tag, "D1");
+    std::strcpy(d->d_data.s_tag, "D1");
+    d->room.valid = 3;
+    std::vector<char> text(120, 'x');
+    EXPECT_EQ(kavo::write_designdata(*d, text.data(), 100), 0);
+    EXPECT_LT(std::strlen(text.data()), 100u);
+    EXPECT_EQ(text[100], 'x');
+}
+
+TEST(ModulesToDesign, BeamsUpToSixPanelsUpToTwo)
+{
+    auto d = new_design();
+    const std::string beam = join({kRoom, kInstallation, kBeamS, kBeamW});
+    EXPECT_EQ(kavo::beam_module_to_designdata(*d, true, true, "", "C1", beam.c_str()), 1);
+    EXPECT_STREQ(d->beams[0].s_tag, "C1");
+    EXPECT_STREQ(d->beams[0].w_tag, "C1");
+    EXPECT_EQ(+d->summary.q_unit, 12.0f);
+    EXPECT_STREQ(d->installation.tag, "D1");
+    EXPECT_EQ(kavo::beam_module_to_designdata(*d, false, false, "M2", "C1", ""), 1);
+    EXPECT_STREQ(d->beams[1].w_tag, "M2");
+    EXPECT_EQ(+d->beams[1].s1_state, 0);
+    for (int i = 2; i < 6; ++i)
+        EXPECT_EQ(kavo::beam_module_to_designdata(*d, false, false, "", "C", kBeamS.c_str()), 1);
+    EXPECT_EQ(kavo::beam_module_to_designdata(*d, false, false, "", "C", kBeamS.c_str()), 0);
+    EXPECT_EQ(+d->module_count, 6);
+    EXPECT_EQ(kavo::beam_module_to_designdata(*d, true, false, "", "C", "BT2=1"), 0);
+    EXPECT_EQ(+d->module_count, 0);
+    EXPECT_EQ(kavo::beam_module_to_designdata(*d, false, true, "", "C", kBeamS.c_str()), 0); // no room
+
+    const std::string panel = join({kRoom, kInstallation, "PQ1=3|PT2=1|PT3=1|PQ2=1|PCS=1"});
+    EXPECT_EQ(kavo::panel_module_to_designdata(*d, true, true, "P", panel.c_str()), 1);
+    EXPECT_STREQ(d->panels[0].s_tag, "P");
+    EXPECT_EQ(+d->summary.q_unit, 3.0f);
+    EXPECT_EQ(kavo::panel_module_to_designdata(*d, false, false, "P", panel.c_str()), 1);
+    EXPECT_EQ(kavo::panel_module_to_designdata(*d, false, false, "P", panel.c_str()), 0);
+    EXPECT_EQ(+d->module_count, 2);
+}
+
+} // namespace

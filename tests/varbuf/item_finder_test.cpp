@@ -1,0 +1,106 @@
+// The index of a text answers every key exactly as the find primitive does.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "varbuf/item_finder.h"
+
+namespace {
+
+struct Answer {
+    int result;
+    std::string value;
+    bool operator==(const Answer &other) const { return result == other.result && value == other.value; }
+};
+
+void PrintTo(const Answer &a, std::ostream *os) { *os << a.result << " '" << a.value << "'"; }
+
+Answer ask(const kavo::ItemFinder &finder, const char *key, int out_size = 300)
+{
+    std::string out(static_cast<std::size_t>(out_size > 0 ? out_size : 1), '\x7f');
+    const int result = finder.find_sz(key, out.data(), out_size);
+    return {result, out_size > 0 ? std::string(out.c_str()) : std::string()};
+}
+
+TEST(IndexedFinder, AnswersAsTheFindPrimitive)
+{
+    const std::string long_key(40, 'K');
+    const std::string longer_key = long_key + "X";
+    const std::string long_item = long_key + "=v|" + longer_key + "=w";
+    const struct {
+        const char *text;
+        std::vector<const char *> keys;
+    } cases[] = {
+        {"RCD=1|RNM=Room 1", {"RCD", "RNM", "rnm", "Rnm", "RN", "NM", "X"}},
+        {"RAC=2|AC=A1,B2", {"AC", "RAC", "C"}},                      // a key that is the tail of another
+        {"RNM=a|RNM=b|rnm=c", {"RNM", "rnm"}},                       // duplicates: the first
+        {"rnm=c|RNM=b", {"RNM", "rnm"}},                             // case decides where the walk starts
+        {"A=1|broken|B=2|C=", {"A", "B", "C", "broken"}},            // malformed items
+        {"X=1|RNM =a|RNM=b", {"RNM", "RNM "}},                       // blanks before "="
+        {"A=1||B=2", {"A", "B"}},                                    // an empty item ends the walk
+        {"A==1|B=x=y|C= |D=  d  ", {"A", "B", "C", "D"}},           // second "=", blank values
+        {"=1|A=2", {"", "A"}},                                       // items without key
+        {"A|B=1|A|B=2", {"A|B", "B"}},                              // keys with separators
+        {"A=1", {"A=", "=1"}},
+        {"", {"A", ""}},
+        {long_item.c_str(), {long_key.c_str(), longer_key.c_str()}}, // keys cut to 39 when read
+        {"\xe4x=1|\xc4X=2", {"\xe4x", "\xc4X", "\xc4x"}},            // Latin-1 letters
+    };
+    for (const auto &c : cases) {
+        kavo::LinearFinder linear(c.text);
+        kavo::IndexedFinder indexed(c.text);
+        for (const char *key : c.keys) {
+            SCOPED_TRACE(std::string(c.text) + " / " + key);
+            for (int out_size : {300, 2, 1, 0})
+                EXPECT_EQ(ask(indexed, key, out_size), ask(linear, key, out_size));
+        }
+    }
+}
+
+TEST(IndexedFinder, TheWalkAfterTheFirstItemIsKept)
+{
+    // A search key longer than the 39 characters kept of an item's key
+    // never equals one: the walk runs on to a malformed item or the end.
+    const std::string key(45, 'Q');
+    const std::string text = key + "=1|A=2|bad|C=3";
+    kavo::LinearFinder linear(text.c_str());
+    kavo::IndexedFinder indexed(text.c_str());
+    EXPECT_EQ(ask(indexed, key.c_str()), (Answer{-1, ""}));
+    EXPECT_EQ(ask(linear, key.c_str()), (Answer{-1, ""}));
+}
+
+TEST(IndexedFinder, TypedFindsAgree)
+{
+    const char *text = "F=2.5|S=70000|D=7.3.2024|N=abc|L=" "1234567890123456789012345678901234567890"
+                       "12345678901234567890123456789012345678901234567890123456789012345";
+    kavo::LinearFinder linear(text);
+    kavo::IndexedFinder indexed(text);
+    for (const char *key : {"F", "S", "D", "N", "L", "missing"}) {
+        SCOPED_TRACE(key);
+        float f1 = 9, f2 = 9;
+        int16_t s1 = 9, s2 = 9;
+        varbuf_date d1 = {1, 1, 1}, d2 = {1, 1, 1};
+        EXPECT_EQ(indexed.find_flo(key, &f1), linear.find_flo(key, &f2));
+        EXPECT_EQ(f1, f2);
+        EXPECT_EQ(indexed.find_sho(key, &s1), linear.find_sho(key, &s2));
+        EXPECT_EQ(s1, s2);
+        EXPECT_EQ(indexed.find_date(key, &d1), linear.find_date(key, &d2));
+        EXPECT_EQ(std::memcmp(&d1, &d2, sizeof d1), 0);
+    }
+}
+
+TEST(IndexedFinder, ManyItemsAndNoText)
+{
+    std::string text;
+    for (int i = 0; i < 2000; ++i)
+        text += (i ? "|K" : "K") + std::to_string(i) + "=" + std::to_string(i * 3);
+    kavo::IndexedFinder indexed(text.c_str());
+    EXPECT_EQ(ask(indexed, "K1999"), (Answer{1, "5997"}));
+    EXPECT_EQ(ask(indexed, "K2000"), (Answer{0, ""}));
+    kavo::IndexedFinder none(nullptr);
+    EXPECT_EQ(ask(none, "K1"), (Answer{0, ""}));
+}
+
+} // namespace

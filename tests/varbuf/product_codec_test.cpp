@@ -1,0 +1,177 @@
+// Beam and panel modules, M and D records.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "codec_test_support.h"
+
+namespace {
+
+using kavo_test::read_into;
+using kavo_test::written;
+
+std::string beam_text(const beam_module &b, bool s_case, bool w_case)
+{
+    return written([&](char *t, int n) { kavo::write_beam(b, s_case, w_case, t, n); });
+}
+
+bool has(const std::string &text, const std::string &item)
+{
+    return ("|" + text + "|").find("|" + item + "|") != std::string::npos;
+}
+
+TEST(BeamCodec, CaseFlagsAndGroupStatesChooseTheGroups)
+{
+    beam_module b = {};
+    b.s1_state = 3;
+    b.bt1 = 1;
+    b.bsw = 200;
+    b.bas = static_cast<int8_t>(200); // a byte of 200 is -56 as s8
+    b.br1 = 0.004f;
+    EXPECT_EQ(beam_text(b, false, true), "BSN=0|BSP=0|BLB=0|BLC=0|BLD=0|BIL=0|BIR=0|BPS=0|BSW=200|BUB=0");
+    const std::string s_text = beam_text(b, true, false);
+    EXPECT_TRUE(has(s_text, "BQ1=0.00"));
+    EXPECT_TRUE(has(s_text, "BT1=1.00"));
+    EXPECT_TRUE(has(s_text, "BAS=-56"));
+    EXPECT_FALSE(has(s_text, "BR1=0.00"));
+    EXPECT_EQ(s_text.find("BT2"), std::string::npos);
+    b = {};
+    EXPECT_EQ(beam_text(b, true, true), ""); // no group at all
+    b.cnb_state = 1;
+    std::strcpy(b.cnb, "CN1");
+    b.cfl = 1200.4f;
+    EXPECT_EQ(beam_text(b, false, false), "CNB=CN1|CNC=0|CFL=1200");
+}
+
+TEST(BeamCodec, ReaderGroups)
+{
+    const struct {
+        const char *text;
+        int result;
+        int16_t s1, s2, w1, w2;
+    } cases[] = {
+        {"BQ1=1|BT1=2|BP1=3", 1, 3, 0, 0, 0},
+        {"BT2=1|BT3=1|BQ2=1|BP2=1|BCS=1", -1, 0, 0, 0, 0}, // S2 alone is not a beam
+        {"BQ5=1|BT5=1|BP5=1|BT6=1|BT7=1|BQ6=1|BP6=1|BCW=2", 1, 0, 0, 3, 3},
+        {"BQ5=1|BT5=1|BP5=1|BT6=1|BT7=1|BQ6=1|BP6=1|BCW=x", 1, 0, 0, 3, 0},
+        {"BQ1=1|BT1=2|BP1=", -1, 0, 0, 0, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        beam_module b;
+        std::memset(&b, 0x11, sizeof b);
+        EXPECT_EQ(read_into(b, c.text, kavo::read_beam_module), c.result);
+        EXPECT_EQ(+b.s1_state, c.s1);
+        EXPECT_EQ(+b.s2_state, c.s2);
+        EXPECT_EQ(+b.w1_state, c.w1);
+        EXPECT_EQ(+b.w2_state, c.w2);
+        EXPECT_EQ(+b.propar_count, 0);
+        EXPECT_EQ(+b.accessories[0], 0);
+    }
+}
+
+TEST(BeamCodec, ReaderValuesOutsideTheGroups)
+{
+    beam_module b;
+    // W1 makes it a beam; the S1 group lacks BP1 so its state stays 0, but
+    // the keys found before the gap keep their values.
+    EXPECT_EQ(read_into(b, "BQ5=1|BT5=1|BP5=1|BQ1=4|BT1=5|BAS=7|BAT=258|BAX=-3|BSW=513|BC1=300|BA1=2.5",
+                        kavo::read_beam_module),
+              1);
+    EXPECT_EQ(+b.s1_state, 0);
+    EXPECT_EQ(+b.bq1, 4.0f);
+    EXPECT_EQ(+b.bt1, 5.0f);
+    EXPECT_EQ(+b.bas, 0); // looked up only with a complete S1 group
+    EXPECT_EQ(+b.bat, 0);
+    EXPECT_EQ(+b.bax, -3);
+    EXPECT_EQ(+b.bsw, 1); // the low 8 bits of 513
+    EXPECT_EQ(+b.bc1, 44);
+    EXPECT_EQ(+b.ba1, 2.5f);
+    EXPECT_EQ(+b.bub, 0); // missing
+    EXPECT_EQ(read_into(b, "BQ1=1|BT1=1|BP1=1|BAT=258", kavo::read_beam_module), 1);
+    EXPECT_EQ(+b.bat, 2);
+    EXPECT_EQ(+b.bas, 0);
+}
+
+std::string panel_text(const panel_module &p, bool s_case, bool w_case)
+{
+    return written([&](char *t, int n) { kavo::write_panel(p, s_case, w_case, t, n); });
+}
+
+TEST(PanelCodec, WriterAndReader)
+{
+    panel_module p = {};
+    p.s1_state = 3;
+    p.pq1 = 2;
+    p.pqd = -1;
+    p.pwp = -1;
+    std::strcpy(p.pnb, "Panel A");
+    EXPECT_EQ(panel_text(p, true, false),
+              "PNB=Panel A|PQD=-1|PQ1=2.00|PR1=0.00|PT1=0.00|PAS=0|PAT=0|PD2=0.00|PE2=0.00");
+    EXPECT_EQ(panel_text(p, false, true), "PNB=Panel A|PQD=-1");
+
+    panel_module back;
+    const std::string s1_only = panel_text(p, true, false);
+    EXPECT_EQ(read_into(back, s1_only.c_str(), kavo::read_panel_module), -1);
+    EXPECT_STREQ(back.pnb, "");
+    EXPECT_EQ(read_into(back, "PQ5=1|PAW=2|PAX=3|PAT=4|PT6=1|PT7=1|PQ6=1|PCW=258|PD2=7", kavo::read_panel_module), 1);
+    EXPECT_EQ(+back.paw, 2);
+    EXPECT_EQ(+back.pax, 3);
+    EXPECT_EQ(+back.pat, 0);
+    EXPECT_EQ(+back.pcw, 2);
+    EXPECT_EQ(+back.w1_state, 3);
+    EXPECT_EQ(+back.w2_state, 3);
+    EXPECT_EQ(+back.pd2, 7.0f); // read whatever groups are present
+    EXPECT_EQ(read_into(back, "PT2=1|PT3=1|PQ2=1|PCS=1|PSF=1|PFA=2", kavo::read_panel_module), 1);
+    EXPECT_EQ(+back.s2_state, 3);
+    EXPECT_EQ(+back.psf_state, 0);
+    EXPECT_EQ(+back.pfa_state, 3);
+}
+
+TEST(MCodec, CasesAndStates)
+{
+    m_data m = {};
+    m.mas = -2;
+    m.msd = 5;
+    m.map_state = 1;
+    EXPECT_EQ(written([&](char *t, int n) { kavo::write_m_data(m, true, false, t, n); }),
+              "MAP=0.00|MAS=-2|MQS=0.00|MTS=0.00|MD1=0.00|MP1=0.00");
+    m.msf_state = 3;
+    EXPECT_EQ(written([&](char *t, int n) { kavo::write_m_data(m, false, false, t, n); }),
+              "MAP=0.00|MSD=5|MSF=0|MSB=0");
+    m_data back;
+    EXPECT_EQ(read_into(back, "MSD=4|MQS=1", kavo::read_m_data), 0);
+    EXPECT_EQ(+back.msd, 4);
+    EXPECT_EQ(read_into(back, "MQW=1|MTW=2|MAW=300|MSF=1|MSB=2", kavo::read_m_data), 1);
+    EXPECT_EQ(+back.w_state, 3);
+    EXPECT_EQ(+back.maw, 44);
+    EXPECT_EQ(+back.msf_state, 3);
+}
+
+TEST(DCodec, MalformedOptionalValuesSpoilTheSCase)
+{
+    const struct {
+        const char *text;
+        int result;
+        int16_t s_state, w_state;
+    } cases[] = {
+        {"DQS=1|DTS=2", 1, 3, 0},
+        {"DQS=1|DTS=2|DTO=x", 0, 0, 0},
+        {"DQS=1|DTS=2|DZP=", 0, 0, 0},
+        {"DQS=1|DTS=2|DTO=4|DQW=1|DTW=1", 1, 3, 3},
+        {"DTS=2|DQW=1", 0, 0, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        d_data d;
+        EXPECT_EQ(read_into(d, c.text, kavo::read_d_data), c.result);
+        EXPECT_EQ(+d.s_state, c.s_state);
+        EXPECT_EQ(+d.w_state, c.w_state);
+    }
+    d_data d = {};
+    d.dzp = 2.6f;
+    EXPECT_EQ(written([&](char *t, int n) { kavo::write_d_data(d, true, true, t, n); }),
+              "DQS=0.00|DTS=0.00|DTO=0.00|DZP=3|DQW=0.00|DTW=0.00");
+}
+
+} // namespace

@@ -1,0 +1,335 @@
+// Room, installation and the other sub-records of a design.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "codec_test_support.h"
+#include "units/absorption.h"
+
+namespace {
+
+using kavo_test::read_into;
+using kavo_test::written;
+
+const float kAverage[8] = {0.25f, 0.23f, 0.17f, 0.20f, 0.24f, 0.29f, 0.34f, 0.34f};
+
+std::string room_text(const room &r)
+{
+    return written([&](char *t, int n) { kavo::write_room(r, t, n); });
+}
+
+TEST(RoomCodec, ClearedRoomWritesEveryNumber)
+{
+    room r = {};
+    EXPECT_EQ(room_text(r),
+              "RLE=0.00|RWI=0.00|RHE=0.00|RHZ=0.00|RDZ=0.00|RTS=0.00|RCS=0|RRS=0.00|RTW=0.00|RCW=0|RRW=0.00|"
+              "RPC=0.00|RPH=0.00|RQR=0.00|RQ2=0.00|RQ3=0.00|RAC=0|RA0=0.00|RA1=0.00|RA2=0.00|RA3=0.00|RA4=0.00|"
+              "RA5=0.00|RA6=0.00|RA7=0.00|RRT=0");
+}
+
+TEST(RoomCodec, DifferenceValuesOnlyAboveTheirThreshold)
+{
+    const struct {
+        float rds, rdw;
+        const char *present, *absent;
+    } cases[] = {
+        {0.04f, -0.06f, "RDW=-0.06", "RDS="},
+        {-0.06f, 0.05f, "RDS=-0.06", "XXX"}, // 0.05 as a float is just above 0.05
+        {0.0f, 0.0f, "RRT=", "RDS="},
+    };
+    for (const auto &c : cases) {
+        room r = {};
+        r.rds = c.rds;
+        r.rdw = c.rdw;
+        const std::string text = room_text(r);
+        EXPECT_NE(text.find(c.present), std::string::npos) << text;
+        EXPECT_EQ(text.find(c.absent), std::string::npos) << text;
+    }
+}
+
+TEST(RoomCodec, WriterResultIsThatOfTheLastItem)
+{
+    room r = {};
+    std::strcpy(r.rnt, std::string(150, 'n').c_str());
+    char small[40] = "";
+    EXPECT_EQ(kavo::write_room(r, small, sizeof small), -2); // RRT does not fit
+    EXPECT_EQ(std::string(small), "RLE=0.00|RWI=0.00|RHE=0.00|RHZ=0.00");
+    char roomy[4096] = "";
+    EXPECT_EQ(kavo::write_room(r, roomy, sizeof roomy), 0);
+}
+
+TEST(RoomCodec, ReaderDerivesSelectorsAndAbsorption)
+{
+    const struct {
+        const char *text;
+        int result;
+        int16_t rcs, rcw, rac;
+        bool average;
+    } cases[] = {
+        {"RRT=1", 1, 0, 0, 2, true},
+        {"RRT=1|RDS=1.5", 1, 2, 0, 2, true},
+        {"RRT=1|RDS=1.5|RCS=0", 1, 0, 0, 2, true},
+        {"RRT=1|RDS=1.5|RCS=x", 1, 0, 0, 2, true}, // present but bad: no derivation
+        {"RRT=1|RDW=-0.5", 1, 0, 2, 2, true},
+        {"RRT=1|RDW=0.05", 1, 0, 2, 2, true}, // 0.05 as a float is just above 0.05
+        {"RRT=1|RAC=4|RA0=0.5", 1, 0, 0, 4, false},
+        {"RRT=1|RAC=bad", 1, 0, 0, 2, true},
+        {"RNM=x", 0, 0, 0, 2, true},
+        {"RRT=", -1, 0, 0, 2, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        room r;
+        std::memset(&r, 0x33, sizeof r);
+        EXPECT_EQ(read_into(r, c.text, kavo::read_room), c.result);
+        EXPECT_EQ(+r.rcs, c.rcs);
+        EXPECT_EQ(+r.rcw, c.rcw);
+        EXPECT_EQ(+r.rac, c.rac);
+        EXPECT_EQ(+r.valid, 0);
+        EXPECT_EQ(+r.host1[79], 0);
+        if (c.average)
+            EXPECT_EQ(std::memcmp(r.ra, kAverage, sizeof kAverage), 0);
+        else {
+            EXPECT_EQ(+r.ra[0], 0.5f);
+            EXPECT_EQ(+r.ra[3], 0.0f);
+        }
+    }
+}
+
+TEST(RoomCodec, TextsLongerThanTheirFieldsAreNotRead)
+{
+    room r = {};
+    const std::string text = "RRT=1|RCD=" + std::string(11, 'c') + "|RNM=" + std::string(30, 'n');
+    EXPECT_EQ(read_into(r, text.c_str(), kavo::read_room), 1);
+    EXPECT_STREQ(r.rcd, "");
+    EXPECT_EQ(std::string(r.rnm), std::string(30, 'n'));
+}
+
+TEST(AbsorptionClasses, CoefficientsByClass)
+{
+    float out[8];
+    std::fill(std::begin(out), std::end(out), 9.0f);
+    kavo::absorption_class_coefficients(7, out);
+    kavo::absorption_class_coefficients(-1, out);
+    EXPECT_EQ(out[0], 9.0f);
+    kavo::absorption_class_coefficients(5, out);
+    for (float v : out)
+        EXPECT_EQ(v, 0.0f);
+    kavo::absorption_class_coefficients(0, out);
+    EXPECT_EQ(out[0], 0.26f);
+    EXPECT_EQ(out[7], 0.52f);
+    kavo::absorption_class_coefficients(4, out);
+    EXPECT_EQ(out[4], 0.09f);
+    room r = {};
+    kavo::room_default_absorption(r);
+    EXPECT_EQ(+r.rac, 2);
+    EXPECT_EQ(std::memcmp(r.ra, kAverage, sizeof kAverage), 0);
+    EXPECT_STREQ(kavo::kAbsorptionClassTable[5].default_name, "User defined");
+    EXPECT_EQ(+kavo::kAbsorptionClassTable[2].text_id, 23044);
+}
+
+std::string installation_text(const installation &inst)
+{
+    return written([&](char *t, int n) { kavo::write_installation(inst, t, n); });
+}
+
+TEST(InstallationCodec, WritesRequiredKeysAndNonZeroEntries)
+{
+    installation inst = {};
+    inst.inr = 2;
+    inst.ir[0] = 5;
+    inst.ir[2] = -1;
+    inst.ir[3] = 7; // beyond INR
+    inst.ias = 0.05f;
+    inst.int_ = 1;
+    inst.inv = 1;
+    inst.it[0] = -4; // not positive: left out
+    inst.ig[0] = -4;
+    inst.ij[1] = 3;
+    EXPECT_EQ(installation_text(inst),
+              "IMP=0|IIH=0.00|INR=2|INC=0|ILN=0|IVP=0|IVL=0|IAS=0.1|INT=1|INV=1|IR0=5|IR2=-1|IG0=-4|IJ1=3");
+}
+
+TEST(InstallationCodec, CountsBeyondTheArraysAreClamped)
+{
+    installation inst = {};
+    inst.inr = 300;
+    inst.inc = 20;
+    inst.int_ = 40;
+    inst.inv = 40;
+    inst.inw = 40;
+    for (int i = 0; i < 50; ++i) {
+        inst.ir[i % 20] = 1;
+        inst.ij[i] = 2;
+    }
+    inst.cfi = 1; // the field after IJ49
+    const std::string text = installation_text(inst);
+    EXPECT_NE(text.find("IR19=1"), std::string::npos);
+    EXPECT_EQ(text.find("IR20"), std::string::npos);
+    EXPECT_NE(text.find("IJ49=2"), std::string::npos);
+    EXPECT_EQ(text.find("IJ50"), std::string::npos);
+
+    installation back;
+    EXPECT_EQ(read_into(back, (text + "|IJ50=9").c_str(), kavo::read_installation), 1);
+    EXPECT_EQ(+back.ij[49], 2);
+    EXPECT_EQ(+back.cfi, 1);
+    EXPECT_EQ(+back.inr, 300);
+}
+
+TEST(InstallationCodec, EveryRequiredKeyIsRequired)
+{
+    const char *required[] = {"IMP", "IIH", "INR", "INC", "ILN", "IVP", "IVL", "INT"};
+    for (const char *missing : required) {
+        std::string text;
+        for (const char *key : required)
+            if (key != missing)
+                text += std::string(key) + "=1|";
+        text += "IR0=4";
+        for (const std::string &t : {text, text + "|" + missing + "=x"}) {
+            SCOPED_TRACE(t);
+            installation inst;
+            std::memset(&inst, 0x44, sizeof inst);
+            EXPECT_EQ(read_into(inst, t.c_str(), kavo::read_installation), 0);
+            EXPECT_EQ(+inst.ir[0], 0);
+            EXPECT_EQ(+inst.valid, 0);
+        }
+    }
+    installation inst;
+    EXPECT_EQ(read_into(inst, "IMP=1|IIH=2|INR=0|INC=0|ILN=0|IVP=0|IVL=0|INT=0|IR7=3|IC19=2", kavo::read_installation),
+              1);
+    EXPECT_EQ(+inst.valid, 3);
+    EXPECT_EQ(+inst.ir[7], 3); // all twenty entries are read, whatever INR says
+    EXPECT_EQ(+inst.ic[19], 2);
+    EXPECT_STREQ(inst.tag, "");
+}
+
+TEST(SurfacesCodec, NothingWithoutSinAndTheSharedCeilingKey)
+{
+    surfaces s = {};
+    s.walls[2].wh = 3.0f;
+    EXPECT_EQ(written([&](char *t, int n) { kavo::write_surfaces(s, t, n); }), "");
+    s.sin = 1;
+    s.ceilings[1].cl = 2.5f;
+    s.ceilings[1].cl2 = 7.5f;
+    const std::string text = written([&](char *t, int n) { kavo::write_surfaces(s, t, n); });
+    EXPECT_EQ(text.substr(0, 40), "SCH=0|SIN=1|SAM=0.00|SIR=0.000|WH0=0.0|W");
+    EXPECT_NE(text.find("CL1=2.5|CW1=0.0|CT1=0|CA1=0.0|CS1=0.0|CL1=7.5|CI1=0.0|CU1=0.000"), std::string::npos);
+    surfaces back;
+    EXPECT_EQ(read_into(back, text.c_str(), kavo::read_surfaces), 0);
+    EXPECT_EQ(+back.valid, 3);
+    EXPECT_EQ(+back.ceilings[1].cl2, 2.5f);
+    EXPECT_EQ(+back.walls[2].wh, 3.0f);
+    EXPECT_EQ(read_into(back, "SCH=1", kavo::read_surfaces), 0);
+    EXPECT_EQ(+back.valid, 0);
+    EXPECT_EQ(+back.sch, 1);
+}
+
+TEST(OeCodec, StatesDecideTheItems)
+{
+    oe_data oe = {};
+    const auto text = [&] { return written([&](char *t, int n) { return kavo::write_oe_data(oe, t, n); }); };
+    char scratch[64] = "";
+    EXPECT_EQ(kavo::write_oe_data(oe, scratch, sizeof scratch), -1);
+    EXPECT_STREQ(scratch, "");
+    oe.eqv_state = 1;
+    oe.eqv = 12.5f;
+    oe.oad = 3;
+    EXPECT_EQ(text(), "OAD=3.00|EQV=12.50|EAD=0.00");
+    oe.edp_state = 1;
+    oe.olr_state = 2;
+    oe.or_[7] = 1;
+    EXPECT_EQ(text(), "OAD=3.00|OLR=0.00|ORR=0.00|OCR=0.00|OR0=0.00|OR1=0.00|OR2=0.00|OR3=0.00|OR4=0.00|"
+                      "OR5=0.00|OR6=0.00|OR7=1.00|EQV=12.50|EDP=0.00|EAD=0.00");
+}
+
+TEST(OeCodec, ReaderKeepsStatesTheTextLacks)
+{
+    // The record is not cleared: a state set before stays set (its value
+    // is looked up, so it becomes 0), and it still counts for the result.
+    oe_data oe = {};
+    oe.eqv_state = 1;
+    oe.eqv = 8;
+    oe.ern = 4;
+    EXPECT_EQ(read_into(oe, "OAD=2|OLB=1", kavo::read_oe_data), 1);
+    EXPECT_EQ(+oe.eqv_state, 1);
+    EXPECT_EQ(+oe.eqv, 0.0f);
+    EXPECT_EQ(+oe.ern, 0.0f);
+    EXPECT_EQ(+oe.oad_state, 1);
+    EXPECT_EQ(+oe.olb_state, 1);
+    EXPECT_EQ(+oe.oad, 2.0f);
+    oe = {};
+    EXPECT_EQ(read_into(oe, "OAD=2", kavo::read_oe_data), 0);
+    EXPECT_EQ(read_into(oe, "EQM=1", kavo::read_oe_data), 1);
+    EXPECT_EQ(+oe.eqm_state, 1);
+}
+
+TEST(HCodec, ValidOnlyWithBothKeys)
+{
+    h_data h = {};
+    EXPECT_EQ(written([&](char *t, int n) { kavo::write_h_data(h, t, n); }), "HIU=0|HPO=0");
+    EXPECT_EQ(read_into(h, "HIU=3", kavo::read_h_data), 0);
+    EXPECT_EQ(+h.hiu, 3);
+    EXPECT_EQ(+h.valid, 0);
+    EXPECT_EQ(read_into(h, "HIU=3|HPO=4", kavo::read_h_data), 1);
+    EXPECT_EQ(+h.valid, 3);
+}
+
+TEST(IdentityCodec, Utf8TextAndItsField)
+{
+    s_data s = {};
+    EXPECT_EQ(written([&](char *t, int n) { kavo::write_s_data(s, t, n); }), "");
+    const char16_t sid[] = u"\u00c5re \u20ac\U0001F600";
+    std::copy(std::begin(sid), std::end(sid), s.sid);
+    s.sdw = 2;
+    s.sl[7] = 1.5f;
+    const std::string text = written([&](char *t, int n) { kavo::write_s_data(s, t, n); });
+    EXPECT_EQ(text, "SID=\xc3\x85re \xe2\x82\xac\xf0\x9f\x98\x80|SDW=2|SDH=0|SDL=0|SL0=0.00|SL1=0.00|SL2=0.00|"
+                    "SL3=0.00|SL4=0.00|SL5=0.00|SL6=0.00|SL7=1.50");
+    s_data back;
+    EXPECT_EQ(read_into(back, text.c_str(), kavo::read_s_data), 1);
+    EXPECT_EQ(std::memcmp(&back, &s, sizeof s), 0);
+    EXPECT_EQ(read_into(back, "SID=x|SDW=1|SDH=1", kavo::read_s_data), 0);
+    EXPECT_EQ(+back.sid[0], 0);
+
+    // 21 characters fill the field without a NUL; more are cut.
+    const std::string full = "SID=" + std::string(25, 'w') + "|SDW=1|SDH=1|SDL=1";
+    EXPECT_EQ(read_into(back, full.c_str(), kavo::read_s_data), 1);
+    EXPECT_EQ(+back.sid[20], u'w');
+    EXPECT_EQ(+back.sdw, 1);
+    const std::string again = written([&](char *t, int n) { kavo::write_s_data(back, t, n); });
+    EXPECT_EQ(again.substr(0, 26), "SID=" + std::string(21, 'w') + "|");
+}
+
+TEST(UCodec, SelectorBitsChooseThePairs)
+{
+    u_data u = {};
+    u.uss = 32;
+    u.ut1 = 1.375f;
+    u.ut2 = 2;
+    u.uv1 = 9; // a W pair
+    EXPECT_EQ(written([&](char *t, int n) { kavo::write_u_data(u, t, n); }), "UT1=1.4|UT2=2.0|USS=32");
+    u = {};
+    u.usw = 2 | 16;
+    u.uq1 = 0.04f; // prints as zero at 1 decimal
+    u.uq2 = 0.05f;
+    u.uw1 = 0.0004f;
+    u.uw2 = 0.001f;
+    u.um1 = 5;
+    EXPECT_EQ(written([&](char *t, int n) { kavo::write_u_data(u, t, n); }), "UQ2=0.1|UW2=0.001|USW=18");
+    u.usw = 0x100 | 2; // only the low byte counts
+    u.uq2 = 0;
+    EXPECT_EQ(written([&](char *t, int n) { kavo::write_u_data(u, t, n); }), "USW=258");
+
+    u_data back;
+    EXPECT_EQ(read_into(back, "USS=1|UC1=1|UC2=2|UQ1=3|UQ2=4|UM1=5|UM2=6|UT1=7|UT2=8|UC3=9|UW1=10|UV1=11",
+                        kavo::read_u_data),
+              1);
+    EXPECT_EQ(+back.uss, 54);
+    for (float v : {back.uc1, back.uc2, back.uq1, back.uq2, back.um1, back.um2, back.ut1, back.ut2})
+        EXPECT_NE(v, 0.0f);
+    for (float v : {back.uc3, back.uw1, back.uv1})
+        EXPECT_EQ(v, 0.0f);
+    EXPECT_EQ(read_into(back, "USW=0|UC1=1", kavo::read_u_data), 0);
+}
+
+} // namespace
