@@ -249,6 +249,8 @@ private:
             const int length = std::snprintf(text, sizeof text, "%c%c%d north wing, level 3, zone B", 'A' + n % 26,
                                              'a' + n / 26 % 26, n);
             const unsigned keep = std::min<unsigned>(static_cast<unsigned>(length), field.size - 1);
+            if (keep > 0 && text[keep - 1] == ' ')
+                text[keep - 1] = '.'; // a reader cuts trailing blanks
             std::memcpy(at, text, keep);
             at[keep] = 0;
             break;
