@@ -1,9 +1,14 @@
 // A small host program: it loads KavoApi.dll with LoadLibrary and
 // GetProcAddress, as the design programs do, writes a design data text
-// with the item primitives, finds the items again and prints both.
+// with the item primitives, finds the items again and prints both; then it
+// reads the sample design shipped beside it into a design record, prints
+// its room, installation, product and summary, writes it back and shows
+// that the round trip is stable.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <string>
 
 #define KAVOAPI_RECORDS_ONLY
 #include "kavoapi.h"
@@ -22,6 +27,8 @@ using FindSho = int32_t(WINAPI *)(const char *, const char *, int16_t *);
 using FindDate = int32_t(WINAPI *)(const char *, const char *, varbuf_date *);
 using SmartSprint = int32_t(WINAPI *)(char *, int32_t, double, int32_t);
 using CreateGuid = int32_t(WINAPI *)(char *);
+using ReadDesign = int32_t(WINAPI *)(designdata *, const char *);
+using WriteDesign = int32_t(WINAPI *)(const designdata *, char *, int32_t);
 
 template <typename Function>
 Function entry(HMODULE module, const char *name)
@@ -32,6 +39,73 @@ Function entry(HMODULE module, const char *name)
         std::exit(1);
     }
     return reinterpret_cast<Function>(reinterpret_cast<void *>(address));
+}
+
+// The sample design text beside the program.
+std::string read_sample()
+{
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string file(path, length);
+    file = file.substr(0, file.find_last_of("\\/") + 1) + "sample_design.txt";
+    std::string text;
+    if (FILE *f = std::fopen(file.c_str(), "rb")) {
+        char chunk[4096];
+        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, f)) > 0;)
+            text.append(chunk, n);
+        std::fclose(f);
+    }
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    return text;
+}
+
+int demo_design(HMODULE kavo)
+{
+    auto read_design = entry<ReadDesign>(kavo, "qa_varbuf_read_designdata");
+    auto write_design = entry<WriteDesign>(kavo, "qa_varbuf_write_designdata");
+    const std::string sample = read_sample();
+    if (sample.empty()) {
+        std::fprintf(stderr, "sample_design.txt is missing\n");
+        return 1;
+    }
+    auto design = std::make_unique<designdata>();
+    std::memset(design.get(), 0, sizeof *design);
+    std::strcpy(design->design_id, "R-2.14");
+    const int read = read_design(design.get(), sample.c_str());
+    std::printf("\nsample design (%u bytes) read: %d\n", static_cast<unsigned>(sample.size()), read);
+
+    const room &r = design->room;
+    std::printf("  room       %s: %s\n", r.rcd, r.rnm);
+    std::printf("             %.2f x %.2f x %.2f m, %.1f C summer / %.1f C winter, %g persons\n", r.rle, r.rwi,
+                r.rhe, r.rts, r.rtw, r.rpc);
+    std::printf("             absorption class %d (%.2f ... %.2f)\n", r.rac, r.ra[0], r.ra[7]);
+    const installation &inst = design->installation;
+    std::printf("  installed  %d x %d units at %.2f m, %d IT entries\n", inst.inr, inst.inc, inst.iih,
+                inst.int_ + inst.inv + inst.inw);
+    const beam_module &beam = design->beams[0];
+    std::printf("  product    %s, %d mm\n", beam.bsi, beam.blb);
+    std::printf("             summer: %.2f l/s, %.1f W, %.0f Pa   winter: %.2f l/s, %.1f W\n", beam.bq1, beam.bp1,
+                beam.bd2, beam.bq5, beam.bp5);
+    const summary &sum = design->summary;
+    std::printf("  summary    case %d, Q per unit %.2f (state %d), dp %.1f Pa, sound %.1f dB(A)\n",
+                design->design_case, sum.q_unit, sum.q_state, sum.dp2, sum.a_value);
+
+    design->module_index = 0; // the reader put the product into entry 0
+    std::string written(16384, '\0');
+    const int result = write_design(design.get(), &written[0], static_cast<int32_t>(written.size()));
+    written.resize(std::strlen(written.c_str()));
+    std::printf("  written back: %d, %u bytes, %s the sample\n", result, static_cast<unsigned>(written.size()),
+                written == sample ? "identical to" : "different from");
+
+    auto again = std::make_unique<designdata>(*design);
+    read_design(again.get(), written.c_str());
+    again->module_index = 0;
+    std::string twice(16384, '\0');
+    write_design(again.get(), &twice[0], static_cast<int32_t>(twice.size()));
+    twice.resize(std::strlen(twice.c_str()));
+    std::printf("  read and written once more: %s\n", twice == written ? "stable" : "NOT stable");
+    return twice == written ? 0 : 1;
 }
 
 } // namespace
@@ -86,6 +160,7 @@ int main()
     std::printf("  cases      %d\n", cases);
     std::printf("  planned    %02d.%02d.%04d\n", date.day, date.month, date.year);
     std::printf("  missing    %d (a key that is not there)\n", find_sz(design, "XYZ", name, sizeof name));
+    const int status = demo_design(kavo);
     FreeLibrary(kavo);
-    return 0;
+    return status;
 }
