@@ -61,3 +61,18 @@ void BM_WriteDesign(benchmark::State &state)
 BENCHMARK(BM_ReadDesign_OneIndex)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadDesign_FindPerKey)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WriteDesign)->Unit(benchmark::kMicrosecond);
+
+namespace {
+
+void BM_IndexDesignText(benchmark::State &state)
+{
+    const std::string text = full_design_text();
+    for (auto _ : state) {
+        kavo::IndexedFinder finder(text.c_str());
+        benchmark::DoNotOptimize(&finder);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_IndexDesignText)->Unit(benchmark::kMicrosecond);

@@ -6,15 +6,40 @@
 namespace kavo {
 namespace {
 
-constexpr uint32_t kHashSeed = 2166136261u; // FNV-1a
-constexpr uint32_t kHashPrime = 16777619u;
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the index reads 8-byte words as little-endian");
 
-inline uint32_t hash_step(uint32_t hash, char c) { return (hash ^ static_cast<unsigned char>(c)) * kHashPrime; }
+// Keys hash by 8-byte little-endian chunks, so that the index can hash the
+// short keys of a text straight from one load.
+constexpr uint64_t kHashSeed = 0x9E3779B97F4A7C15u;
+constexpr uint64_t kHashPrime = 0xFF51AFD7ED558CCDu;
+
+inline uint64_t hash_chunk(uint64_t hash, uint64_t chunk)
+{
+    hash = (hash ^ chunk) * kHashPrime;
+    return hash ^ (hash >> 29);
+}
+
+inline uint32_t hash_finish(uint64_t hash) { return static_cast<uint32_t>(hash ^ (hash >> 32)); }
+
+// The length goes in last, so that a key can be hashed while it is read.
+inline uint32_t hash_end(uint64_t hash, std::size_t length) { return hash_finish(hash_chunk(hash, length)); }
+
+uint32_t hash_bytes(const char *key, std::size_t length)
+{
+    uint64_t hash = kHashSeed;
+    for (std::size_t at = 0; at < length; at += 8) {
+        uint64_t chunk = 0;
+        for (std::size_t i = 0; i < 8 && at + i < length; ++i)
+            chunk |= static_cast<uint64_t>(static_cast<unsigned char>(key[at + i])) << (8 * i);
+        hash = hash_chunk(hash, chunk);
+    }
+    return hash_end(hash, length);
+}
 
 // What a lookup needs to know of its key, found in one pass over it.
 struct KeyFacts {
     std::size_t length = 0;
-    uint32_t hash = kHashSeed;
+    uint32_t hash = 0;
     bool separators = false; // "=" or "|"
     bool nordic = false;     // a Latin-1 letter that upper-casing maps beyond ASCII
 };
@@ -22,13 +47,22 @@ struct KeyFacts {
 KeyFacts key_facts(const char *key)
 {
     KeyFacts facts;
-    for (; key[facts.length]; ++facts.length) {
-        const char c = key[facts.length];
-        const unsigned char u = static_cast<unsigned char>(c);
-        facts.separators |= c == '=' || c == '|';
+    uint64_t hash = kHashSeed, chunk = 0;
+    std::size_t n = 0;
+    for (; key[n]; ++n) {
+        const unsigned char u = static_cast<unsigned char>(key[n]);
+        facts.separators |= u == '=' || u == '|';
         facts.nordic |= u == 228 || u == 246 || u == 229;
-        facts.hash = hash_step(facts.hash, c);
+        chunk |= static_cast<uint64_t>(u) << (8 * (n % 8));
+        if (n % 8 == 7) {
+            hash = hash_chunk(hash, chunk);
+            chunk = 0;
+        }
     }
+    if (n % 8 != 0)
+        hash = hash_chunk(hash, chunk);
+    facts.length = n;
+    facts.hash = hash_end(hash, n);
     return facts;
 }
 
@@ -49,6 +83,43 @@ bool plain(const KeyFacts &facts, const char *key)
 {
     return indexable(facts) && facts.length < static_cast<std::size_t>(kKeyArea) && !facts.nordic &&
            key[facts.length - 1] != ' ';
+}
+
+// The first "|" or "=" from p on, or end (the text's NUL): eight bytes at a
+// time while they lie inside the text.
+const char *value_end(const char *p, const char *end)
+{
+    constexpr uint64_t kOnes = 0x0101010101010101u, kLow7 = 0x7F7F7F7F7F7F7F7Fu;
+    constexpr uint64_t kBars = kOnes * '|', kEquals = kOnes * '=';
+    // High bit set in each byte of x that is zero, exactly.
+    const auto zero_bytes = [](uint64_t x) { return ~(((x & kLow7) + kLow7) | x | kLow7); };
+    while (end - p >= 8) {
+        uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        const uint64_t found = zero_bytes(word ^ kBars) | zero_bytes(word ^ kEquals);
+        if (found != 0)
+            return p + __builtin_ctzll(found) / 8; // little-endian: the first byte found
+        p += 8;
+    }
+    while (p < end && *p != '|' && *p != '=')
+        ++p;
+    return p;
+}
+
+// The first "|" or "=" of an item, as value_end finds it.
+inline const char *key_end(const char *p, const char *end) { return value_end(p, end); }
+
+// hash_bytes of a key inside the text; a key of at most 8 bytes with 8
+// bytes of text after its start is hashed from one load.
+inline uint32_t key_hash_in_text(const char *key, std::size_t length, const char *end)
+{
+    if (length > 8 || end - key < 8)
+        return hash_bytes(key, length);
+    uint64_t word;
+    std::memcpy(&word, key, sizeof word);
+    if (length < 8)
+        word &= (uint64_t{1} << (8 * length)) - 1; // little-endian: the first bytes
+    return hash_end(hash_chunk(kHashSeed, word), length);
 }
 
 // Keys are short: a plain loop beats a call.
@@ -102,22 +173,20 @@ IndexedFinder::IndexedFinder(const char *text) : ItemFinder(text)
     slots_.reset(new Slot[capacity]()); // zeroed: all slots empty
     mask_ = capacity - 1;
 
+    const char *end = text + text_length;
     for (const char *p = text;;) {
         const char *item = p;
-        uint32_t hash = kHashSeed;
-        while (*p && *p != '=' && *p != '|')
-            hash = hash_step(hash, *p++);
+        p = key_end(item, end);
         if (*p == '=') {
             const std::size_t length = static_cast<std::size_t>(p - item);
             const char *value = ++p;
-            while (*p && *p != '|' && *p != '=')
-                ++p;
-            const char *end = std::min(p, item + kItemChars);
-            while (end > value && end[-1] == ' ')
-                --end;
+            p = value_end(p, end);
+            const char *value_stop = std::min(p, item + kItemChars);
+            while (value_stop > value && value_stop[-1] == ' ')
+                --value_stop;
             if (length > 0 && length <= static_cast<std::size_t>(kSearchKeyChars))
-                insert_first(Slot{item, hash, static_cast<uint16_t>(length),
-                                  static_cast<uint16_t>(end > value ? end - value : 0)});
+                insert_first(Slot{item, key_hash_in_text(item, length, end), static_cast<uint16_t>(length),
+                                  static_cast<uint16_t>(value_stop > value ? value_stop - value : 0)});
             while (*p && *p != '|')
                 ++p;
         }
@@ -164,16 +233,26 @@ const char *IndexedFinder::item_with_key(const char *key) const
     return slot ? slot->key : nullptr;
 }
 
-int IndexedFinder::find_sz(const char *key, char *out, int out_size) const
+const IndexedFinder::Slot *IndexedFinder::plain_item(const char *key, bool *plain_key) const
 {
+    *plain_key = false;
     if (!text() || !key)
-        return ItemFinder::find_sz(key, out, out_size);
+        return nullptr;
     const KeyFacts facts = key_facts(key);
     if (!plain(facts, key))
+        return nullptr;
+    *plain_key = true;
+    return locate(key, facts.length, facts.hash);
+}
+
+int IndexedFinder::find_sz(const char *key, char *out, int out_size) const
+{
+    bool plain_key;
+    const Slot *slot = plain_item(key, &plain_key);
+    if (!plain_key)
         return ItemFinder::find_sz(key, out, out_size);
     if (out && out_size > 0)
         out[0] = 0;
-    const Slot *slot = locate(key, facts.length, facts.hash);
     if (!slot)
         return kNotFound;
     const std::size_t value_length = slot->value_length;
@@ -181,9 +260,49 @@ int IndexedFinder::find_sz(const char *key, char *out, int out_size) const
         return kMalformed;
     if (!out || out_size < 1 || value_length > static_cast<std::size_t>(out_size) - 1)
         return kTooLong;
-    std::memcpy(out, slot->key + facts.length + 1, value_length);
+    std::memcpy(out, slot->key + slot->length + 1, value_length);
     out[value_length] = 0;
     return kFound;
+}
+
+int IndexedFinder::find_flo(const char *key, float *out) const
+{
+    bool plain_key;
+    const Slot *slot = plain_item(key, &plain_key);
+    if (!plain_key || !out)
+        return ItemFinder::find_flo(key, out);
+    *out = 0;
+    if (!slot)
+        return kNotFound;
+    const std::size_t value_length = slot->value_length;
+    if (value_length == 0)
+        return kMalformed;
+    if (value_length > static_cast<std::size_t>(kNumberArea) - 1)
+        return kTooLong;
+    const char *value = slot->key + slot->length + 1;
+    if (varbuf_scan_short_decimal(value, out))
+        return kFound;
+    char copy[kNumberArea];
+    std::memcpy(copy, value, value_length);
+    copy[value_length] = 0;
+    return varbuf_flo_from(kFound, copy, out);
+}
+
+int IndexedFinder::find_sho(const char *key, int16_t *out) const
+{
+    bool plain_key;
+    const Slot *slot = plain_item(key, &plain_key);
+    if (!plain_key || !out)
+        return ItemFinder::find_sho(key, out);
+    *out = 0;
+    if (!slot)
+        return kNotFound;
+    const std::size_t value_length = slot->value_length;
+    if (value_length == 0)
+        return kMalformed;
+    if (value_length > static_cast<std::size_t>(kNumberArea) - 1)
+        return kTooLong;
+    return varbuf_sho_from(kFound, slot->key + slot->length + 1, out);
 }
 
 } // namespace kavo

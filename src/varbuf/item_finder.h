@@ -29,8 +29,8 @@ public:
     {
         return varbuf_find_from(item_with_key(key), key, out, out_size);
     }
-    int find_flo(const char *key, float *out) const;
-    int find_sho(const char *key, int16_t *out) const;
+    virtual int find_flo(const char *key, float *out) const;
+    virtual int find_sho(const char *key, int16_t *out) const;
     int find_date(const char *key, varbuf_date *out) const;
 
 protected:
@@ -56,6 +56,10 @@ public:
     // For plain keys, the answer is read straight from the located item;
     // other keys take the walk of varbuf_find_from.
     int find_sz(const char *key, char *out, int out_size) const override;
+    // Numbers are read in place from the text, where a value always ends at
+    // a byte that no number reader takes ("|", "=", NUL or a blank).
+    int find_flo(const char *key, float *out) const override;
+    int find_sho(const char *key, int16_t *out) const override;
 
 protected:
     const char *item_with_key(const char *key) const override;
@@ -68,6 +72,8 @@ private:
         uint16_t value_length; // of the value after "key=", as an item is read
     };
     void insert_first(const Slot &slot);
+    // The item of a plain key, or null; *plain_key false for other keys.
+    const Slot *plain_item(const char *key, bool *plain_key) const;
     const Slot *locate(const char *key, std::size_t length, uint32_t hash) const;
     std::unique_ptr<Slot[]> slots_; // open addressing
     std::size_t mask_ = 0;          // the number of slots less 1, a power of two less 1

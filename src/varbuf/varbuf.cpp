@@ -201,13 +201,11 @@ int varbuf_find_sz(const char *buffer, const char *key, char *out, int out_size)
     return varbuf_find_from(varbuf_item_with_key(buffer, key), key, out, out_size);
 }
 
-namespace {
-
 // The common short decimals ("-12.50") read without the general parser:
 // at most 7 digits make an exact float numerator and an exact power of ten,
 // and one correctly rounded division gives what the general parser gives.
 // Only where float arithmetic is done in float precision (not on the x87).
-bool scan_short_decimal(const char *text, float *out)
+bool varbuf_scan_short_decimal(const char *text, float *out)
 {
 #if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ == 0
     static const float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
@@ -242,8 +240,6 @@ bool scan_short_decimal(const char *text, float *out)
 #endif
 }
 
-} // namespace
-
 int varbuf_flo_from(int found, const char *text, float *out)
 {
     if (!out)
@@ -251,7 +247,7 @@ int varbuf_flo_from(int found, const char *text, float *out)
     *out = 0;
     if (found < kFound)
         return found;
-    if (scan_short_decimal(text, out))
+    if (varbuf_scan_short_decimal(text, out))
         return kFound;
     if (!scan_float(text, out)) {
         *out = 0;

@@ -55,6 +55,12 @@ int varbuf_flo_from(int found, const char *text, float *out);
 int varbuf_sho_from(int found, const char *text, int16_t *out);
 int varbuf_date_from(int found, const char *text, varbuf_date *out);
 
+// The fast path of reading a float: a decimal of at most 7 digits with an
+// optional "-" and point, read exactly as the general reader reads it; the
+// number ends at the first other character, which must not be "e" or "E".
+// False (out untouched) for anything else.
+bool varbuf_scan_short_decimal(const char *text, float *out);
+
 // Item n of the text: its key (cut to key_size - 1 characters, trailing
 // blanks removed, upper-cased) and value (cut to value_size - 1, trailing
 // blanks removed).  1 for an item, 0 when there is no item n or it is empty,
