@@ -144,6 +144,41 @@ KAVOAPI int32_t WINAPI qa_msgbox(HWND owner, uint32_t kind, const char *text);
 
 /* ---- Bitmaps, GIF and metafiles --------------------------------------------- */
 
+/* Bitmaps are packed device-independent bitmaps (header, colour table,
+ * pixel rows) in one movable global block, which the caller gives back with
+ * qa_dib_release.  qa_dib_read reads a ".bmp" file, or a GIF file when the
+ * name contains ".gif" in any case; null on failure, with a message.  The
+ * drawing, palette and clipboard functions accept only blocks from the
+ * global heap that hold everything their header announces.
+ * qa_dib_draw draws at the bitmap's size when w is 0, into w x h when both
+ * are given, and at width w with the bitmap's aspect when h is 0; then a
+ * non-zero fit keeps it from growing beyond its own device pixels, centred.
+ * It gives the drawn height plus the vertical offset, 0 when nothing was
+ * drawn. */
+KAVOAPI void *WINAPI qa_dib_read(const char *file_name);
+KAVOAPI void WINAPI qa_dib_release(void *dib);
+KAVOAPI void WINAPI qa_dib_get_size(const void *dib, int32_t *width, int32_t *height);
+KAVOAPI int32_t WINAPI qa_dib_draw(HDC hdc, const void *dib, int32_t x, int32_t y, int32_t w, int32_t h,
+                                   int32_t fit);
+KAVOAPI int32_t WINAPI qa_dib_draw_file(HDC hdc, const char *file_name, int32_t x, int32_t y, int32_t w,
+                                        int32_t h, int32_t unused);
+/* The bitmap's colour table as a palette (the caller deletes it); null for
+ * core headers and bitmaps without a table. */
+KAVOAPI HPALETTE WINAPI qa_dib_create_palette(const void *dib);
+/* Puts the bitmap and its palette on the clipboard and gives the result of
+ * CloseClipboard; 1 without copying for a core header, 0 for more than 256
+ * colours or a bad block. */
+KAVOAPI int32_t WINAPI qa_dib_to_clipboard(HWND owner, const void *dib);
+/* The "QBMPWND" window class; 0 always.  gdi_bmpctrl_setbmp shows an image
+ * file of any format GDI+ reads in the control (null or "" clears it); fit
+ * scales it into the control. */
+KAVOAPI int32_t WINAPI gdi_bmpw_registerclass(HINSTANCE instance);
+KAVOAPI void WINAPI gdi_bmpctrl_setbmp(HWND dialog, int32_t control_id, const char *file_name, int32_t fit);
+KAVOAPI void WINAPI gdi_bmpctrl_set_white_bkg(HWND dialog, int32_t control_id);
+/* The first image of a GIF file (no extension block before it, no local
+ * colour table) as an 8-bit bitmap; null on failure, with a message. */
+KAVOAPI void *WINAPI qa_gif_read_dib(const char *file_name);
+
 /* ---- Download ---------------------------------------------------------------- */
 
 /* ---- File search, ini file and file dialogs ---------------------------------- */

@@ -1,5 +1,7 @@
 #include "frame/module_state.h"
 
+#include <gdiplus.h>
+
 #include "kavoapi.h"
 #include "util/guard.h"
 
@@ -14,6 +16,9 @@ ModuleState &module_state()
 void module_attach(HINSTANCE instance)
 {
     ModuleState &state = module_state();
+    // GDI+ draws the bitmap windows; its result is not looked at.
+    Gdiplus::GdiplusStartupInput gdiplus_input;
+    Gdiplus::GdiplusStartup(&state.gdiplusToken, &gdiplus_input, nullptr);
     state.ownerWindow = nullptr;
     state.instance = instance;
     state.messageCaption = nullptr;
@@ -23,6 +28,7 @@ void module_attach(HINSTANCE instance)
 
 void module_detach()
 {
+    Gdiplus::GdiplusShutdown(module_state().gdiplusToken);
 }
 
 } // namespace kavo

@@ -1,13 +1,10 @@
-// Builders of small image files for the reader tests, and a C-heap block
-// allocator that can be told to refuse.
+// Builders of small image files for the reader tests.
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>
 #include <initializer_list>
 #include <vector>
 
-#include "graphics/byte_source.h"
 
 namespace kavo_test {
 
@@ -86,26 +83,5 @@ inline Bytes lzw_data(int min_code_size, std::initializer_list<std::pair<int, in
     out.push_back(0);
     return out;
 }
-
-class HeapAllocator final : public kavo::BlockAllocator {
-public:
-    explicit HeapAllocator(std::size_t limit = 256u << 20) : limit_(limit) {}
-    void *allocate(std::size_t size) override
-    {
-        if (size > limit_)
-            return nullptr;
-        ++live;
-        return std::malloc(size);
-    }
-    void release(void *block) override
-    {
-        --live;
-        std::free(block);
-    }
-    int live = 0;
-
-private:
-    std::size_t limit_;
-};
 
 } // namespace kavo_test
