@@ -18,6 +18,7 @@
 #ifndef KAVOAPI_RECORDS_INCLUDED
 #define KAVOAPI_RECORDS_INCLUDED
 
+#include <stddef.h> /* offsetof in the layout checks */
 #include <stdint.h>
 
 #if defined(__cplusplus)
@@ -55,6 +56,31 @@ KAVOAPI_STATIC_ASSERT(sizeof(varbuf_date) == 4, "varbuf_date is 4 bytes");
 /* ---- List window ---------------------------------------------------------- */
 
 /* ---- Graphics and images -------------------------------------------------- */
+
+/* A named font's settings (qafont_get_info); heights in tenths of a mm. */
+typedef struct font_info {
+    char name[9];
+    char face[80];
+    char style[4]; /* "B" bold, "I" italic, "U" underline */
+    uint16_t height;
+    int16_t angle; /* degrees */
+    uint8_t opaque;
+    uint8_t red, green, blue;
+} font_info;
+KAVOAPI_STATIC_ASSERT(sizeof(font_info) == 101, "font_info is 101 bytes");
+KAVOAPI_STATIC_ASSERT(offsetof(font_info, height) == 93, "font_info.height");
+KAVOAPI_STATIC_ASSERT(offsetof(font_info, red) == 98, "font_info.red");
+
+/* A named pen's settings (qapen_get_info); width in tenths of a mm. */
+typedef struct pen_info {
+    char name[9];
+    int16_t style; /* as for CreatePen */
+    uint16_t width;
+    uint8_t red, green, blue;
+} pen_info;
+KAVOAPI_STATIC_ASSERT(sizeof(pen_info) == 16, "pen_info is 16 bytes");
+KAVOAPI_STATIC_ASSERT(offsetof(pen_info, width) == 11, "pen_info.width");
+
 
 /* ---- Download ------------------------------------------------------------- */
 
@@ -139,6 +165,52 @@ KAVOAPI int32_t WINAPI qa_msgbox(HWND owner, uint32_t kind, const char *text);
 /* ---- Memo rows, popup menus, tooltips and the hint window -------------------- */
 
 /* ---- Fonts and pens --------------------------------------------------------- */
+
+/* Named fonts and pens live in module tables until the module is unloaded
+ * (named fonts also until the system font is made again).  Names have at
+ * most 8 characters and are case-sensitive; longer names are cut.  Heights
+ * and widths are tenths of a millimetre, handed to the platform as logical
+ * units.  qafont_check gives 1 when it made the font, 0 when a font of that
+ * name, height and colour exists (other settings are not compared), -1 on
+ * failure.  qapen_check gives 0 when the pen exists or was made, -1 when it
+ * could not be made, -2 without memory.  The select functions give the
+ * height or width, 0 for an unknown name (qapen_select then selects the
+ * stock black pen). */
+KAVOAPI int32_t WINAPI qafont_check(const char *name, const char *face, const char *style, uint16_t height,
+                                    int16_t angle, uint8_t opaque, uint8_t red, uint8_t green, uint8_t blue);
+KAVOAPI uint16_t WINAPI qafont_select(HDC hdc, const char *name);
+KAVOAPI uint16_t WINAPI qafont_Hmm10(const char *name);
+KAVOAPI int32_t WINAPI qafont_get_info(const char *name, font_info *info);
+/* Character set of a language name ("Swiss-Russian": 204) and its code
+ * page when the platform has it (else 0). */
+KAVOAPI uint16_t WINAPI qafont_get_charsetID(const char *language);
+KAVOAPI uint32_t WINAPI qafont_codepage_for_charset(uint16_t charset);
+/* The system font (pixel heights): for a language of the default character
+ * set the platform's GUI font serves.  Making it again releases the named
+ * fonts. */
+KAVOAPI HFONT WINAPI qafont_create_systemfont(int32_t height, int32_t weight, const char *face,
+                                              const char *language);
+KAVOAPI HFONT WINAPI qafont_get_systemfont(void);
+KAVOAPI uint16_t WINAPI qafont_get_systemfont_cset(void);
+KAVOAPI void WINAPI qafont_release_systemfont(void);
+/* New fonts that the caller deletes. */
+KAVOAPI HFONT WINAPI qafont_create_pixelfont(int32_t height, int32_t weight, const char *face,
+                                             const char *language);
+KAVOAPI HFONT WINAPI qafont_create_gui_font(int32_t height, int32_t weight);
+KAVOAPI uint16_t WINAPI qafont_init_qcq_charset(const char *language);
+KAVOAPI uint16_t WINAPI qafont_qcq_charset(void);
+KAVOAPI HFONT WINAPI qafont_create_qcqTablefont(int32_t height, int32_t weight, const char *face);
+/* Estimated width of a text in Arial at a height: each character's
+ * rounded-up advance, summed. */
+KAVOAPI uint16_t WINAPI qafont_cxpix_arial(const char *text, uint16_t height);
+KAVOAPI uint16_t WINAPI qafont_cxpix_arial_wc(const wchar_t *text, uint16_t height);
+KAVOAPI int32_t WINAPI qapen_check(const char *name, int16_t style, uint16_t width, uint8_t red, uint8_t green,
+                                   uint8_t blue);
+KAVOAPI uint16_t WINAPI qapen_select(HDC hdc, const char *name);
+KAVOAPI uint16_t WINAPI qapen_Wmm10(const char *name);
+KAVOAPI int32_t WINAPI qapen_get_info(const char *name, pen_info *info);
+/* Gives every direct child of the dialog the system font. */
+KAVOAPI void WINAPI qa_setdlgfont(HWND dialog);
 
 /* ---- Labels, lines and tables ----------------------------------------------- */
 

@@ -2,6 +2,7 @@
 
 #include <gdiplus.h>
 
+#include "graphics/fonts_pens.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 
@@ -28,6 +29,8 @@ void module_attach(HINSTANCE instance)
 
 void module_detach()
 {
+    fonts_release_all();
+    pens_release_all();
     Gdiplus::GdiplusShutdown(module_state().gdiplusToken);
 }
 
