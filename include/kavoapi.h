@@ -214,6 +214,23 @@ KAVOAPI void WINAPI qa_setdlgfont(HWND dialog);
 
 /* ---- Labels, lines and tables ----------------------------------------------- */
 
+/* Draws a label with the named fonts: "@t" raises the following text in the
+ * small font, "@b" lowers it, "@@" returns to the main font, "@d" draws a
+ * delta sign with the selected pen.  align is set with SetTextAlign and
+ * stays.  Gives the main font's height (0 when it is not in the table).
+ * qa_drawlabelw takes the same 8-bit text in code page 1252 and draws it
+ * with the wide text calls. */
+KAVOAPI uint16_t WINAPI qa_drawlabel(HDC hdc, int32_t x, int32_t y, const char *text, const char *main_font,
+                                     const char *small_font, int32_t align);
+KAVOAPI uint16_t WINAPI qa_drawlabelw(HDC hdc, int32_t x, int32_t y, const char *text, const char *main_font,
+                                      const char *small_font, int32_t align);
+/* A line with a named pen (the stock black pen for an unknown name). */
+KAVOAPI int32_t WINAPI qa_drawline(HDC hdc, int16_t x1, int16_t y1, int16_t x2, int16_t y2, const char *pen);
+/* A ruled table of rows x columns cells with the grid pen, framed with the
+ * frame pen; gives the result of the last frame stroke. */
+KAVOAPI int32_t WINAPI qa_drawtable(HDC hdc, int16_t x, int16_t y, int32_t column_width, int32_t row_height,
+                                    int16_t rows, int16_t columns, const char *grid_pen, const char *frame_pen);
+
 /* ---- Bitmaps, GIF and metafiles --------------------------------------------- */
 
 /* Bitmaps are packed device-independent bitmaps (header, colour table,

@@ -61,6 +61,10 @@ int main(int argc, char **argv)
         qapen_Wmm10("P");
         qapen_get_info("P", &pi);
         qa_setdlgfont(NULL);
+        qa_drawlabel(NULL, 0, 0, "m@t3", "T", "S", 0);
+        qa_drawlabelw(NULL, 0, 0, "m@t3", "T", "S", 0);
+        qa_drawline(NULL, 0, 0, 10, 10, "P");
+        qa_drawtable(NULL, 0, 0, 10, 10, 2, 3, "P", "P");
         qa_dib_get_size(dib, &w, &h);
         qa_dib_draw(NULL, dib, 0, 0, w, h, 0);
         qa_dib_draw_file(NULL, "a.bmp", 0, 0, 10, 10, 0);
