@@ -81,6 +81,20 @@ typedef struct pen_info {
 KAVOAPI_STATIC_ASSERT(sizeof(pen_info) == 16, "pen_info is 16 bytes");
 KAVOAPI_STATIC_ASSERT(offsetof(pen_info, width) == 11, "pen_info.width");
 
+/* A memo being cut into rows (qat_ functions): the text is not copied and
+ * must live while rows are fetched.  font_height > 0 measures rows in
+ * pixels of the Arial estimate at that height, else in characters;
+ * max_width is the limit in those units.  16 bytes in the 32-bit build. */
+typedef struct qat_memoinfo {
+    const void *text; /* 8-bit or UTF-16, as initialised */
+    int32_t position; /* next character to read */
+    int32_t length;
+    int16_t font_height;
+    int16_t max_width;
+} qat_memoinfo;
+KAVOAPI_STATIC_ASSERT(sizeof(qat_memoinfo) == sizeof(void *) + 12, "qat_memoinfo has no gaps");
+KAVOAPI_STATIC_ASSERT(offsetof(qat_memoinfo, max_width) == sizeof(void *) + 10, "qat_memoinfo.max_width");
+
 
 /* ---- Download ------------------------------------------------------------- */
 
@@ -163,6 +177,18 @@ KAVOAPI void WINAPI qareg_set_kavo_branch_name(const char *name);
 KAVOAPI int32_t WINAPI qa_msgbox(HWND owner, uint32_t kind, const char *text);
 
 /* ---- Memo rows, popup menus, tooltips and the hint window -------------------- */
+
+/* Memo rows: qat_memoinfo_init sets info up on a text (font_height > 0:
+ * rows measured in pixels of the Arial estimate, else in characters);
+ * each qat_getnextmemorow writes the next row (at most size - 1
+ * characters, size at least 2) and gives 1, or an empty row and 0 when the
+ * text is used up.  The _wc forms take UTF-16 texts, size in units. */
+KAVOAPI void WINAPI qat_memoinfo_init(qat_memoinfo *info, const char *text, uint16_t font_height,
+                                      uint16_t max_width);
+KAVOAPI void WINAPI qat_memoinfo_init_wc(qat_memoinfo *info, const wchar_t *text, uint16_t font_height,
+                                         uint16_t max_width);
+KAVOAPI int32_t WINAPI qat_getnextmemorow(qat_memoinfo *info, char *row, uint32_t size);
+KAVOAPI int32_t WINAPI qat_getnextmemorow_wc(qat_memoinfo *info, wchar_t *row, uint32_t size);
 
 /* ---- Fonts and pens --------------------------------------------------------- */
 

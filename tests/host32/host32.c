@@ -61,6 +61,13 @@ int main(int argc, char **argv)
         qapen_Wmm10("P");
         qapen_get_info("P", &pi);
         qa_setdlgfont(NULL);
+        {
+            qat_memoinfo memo;
+            qat_memoinfo_init(&memo, "memo", 0, 10);
+            qat_getnextmemorow(&memo, text, (uint32_t)sizeof text);
+            qat_memoinfo_init_wc(&memo, L"memo", 0, 10);
+            qat_getnextmemorow_wc(&memo, wide, 32);
+        }
         qa_drawlabel(NULL, 0, 0, "m@t3", "T", "S", 0);
         qa_drawlabelw(NULL, 0, 0, "m@t3", "T", "S", 0);
         qa_drawline(NULL, 0, 0, 10, 10, "P");
