@@ -293,6 +293,17 @@ KAVOAPI void WINAPI gdi_bmpctrl_set_white_bkg(HWND dialog, int32_t control_id);
 /* The first image of a GIF file (no extension block before it, no local
  * colour table) as an 8-bit bitmap; null on failure, with a message. */
 KAVOAPI void *WINAPI qa_gif_read_dib(const char *file_name);
+/* Placeable metafiles.  qa_wmf_read gives a metafile handle (the caller
+ * deletes it with DeleteMetaFile) and the aspect ratio height / width of
+ * its bounding box (1.0 when it cannot tell); 0 on failure, with a message
+ * except when the file cannot be opened.  qa_wmf_draw plays it into the
+ * rectangle and restores the mapping of hdc.  qa_wmf_to_clipboard puts a
+ * copy on the clipboard with a size in tenths of a millimetre; it gives the
+ * result of CloseClipboard, or 1 after a failure message. */
+KAVOAPI HMETAFILE WINAPI qa_wmf_read(const char *file_name, float *aspect);
+KAVOAPI int32_t WINAPI qa_wmf_draw(HDC hdc, HMETAFILE metafile, int32_t left, int32_t top, int32_t right,
+                                   int32_t bottom);
+KAVOAPI int32_t WINAPI qa_wmf_to_clipboard(HMETAFILE metafile, int32_t width, int32_t height);
 
 /* ---- Download ---------------------------------------------------------------- */
 

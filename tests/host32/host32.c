@@ -82,6 +82,13 @@ int main(int argc, char **argv)
         gdi_bmpw_registerclass(NULL);
         gdi_bmpctrl_setbmp(NULL, 1, "a.png", 1);
         gdi_bmpctrl_set_white_bkg(NULL, 1);
+        {
+            float aspect = 0;
+            HMETAFILE wmf = qa_wmf_read("a.wmf", &aspect);
+            qa_wmf_draw(NULL, wmf, 0, 0, 100, 100);
+            qa_wmf_to_clipboard(wmf, 150, 80);
+            DeleteMetaFile(wmf);
+        }
     }
 
     if (argc > 1)
