@@ -5,29 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
-#include "image_bytes.h"
 #include "kavoapi.h"
 #include "support/dialog_watch.h"
+#include "temp_file.h"
 
 namespace {
 
 using kavo_test::append16;
 using kavo_test::append32;
 using kavo_test::Bytes;
-
-std::string temp_file(const char *name, const Bytes &contents)
-{
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    const std::string path = std::string(dir) + name;
-    FILE *f = std::fopen(path.c_str(), "wb");
-    std::fwrite(contents.data(), 1, contents.size(), f);
-    std::fclose(f);
-    return path;
-}
+using kavo_test::temp_file;
 
 // A BMP file: 40-byte header, `colours` grey table entries (colours-used
 // field as given), rows of `fill`.  size_field 0 means the true size.

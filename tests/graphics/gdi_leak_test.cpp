@@ -8,13 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <set>
 #include <string>
 
-#include "image_bytes.h"
 #include "kavoapi.h"
+#include "temp_file.h"
 
 namespace {
 
@@ -128,13 +127,7 @@ std::string eight_bit_bmp()
     for (int i = 0; i < 256; ++i)
         append32(b, static_cast<uint32_t>(i * 0x010101));
     b.insert(b.end(), rows, 9);
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    const std::string path = std::string(dir) + "kavo_leak.bmp";
-    FILE *f = std::fopen(path.c_str(), "wb");
-    std::fwrite(b.data(), 1, b.size(), f);
-    std::fclose(f);
-    return path;
+    return kavo_test::temp_file("kavo_leak.bmp", b);
 }
 
 void draw_everything(HDC dc, void *dib, const std::string &bmp, int round)

@@ -5,18 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
-#include "image_bytes.h"
 #include "kavoapi.h"
 #include "support/dialog_watch.h"
+#include "temp_file.h"
 
 namespace {
 
 using kavo_test::append16;
 using kavo_test::append32;
 using kavo_test::Bytes;
+using kavo_test::temp_file;
 
 // A metafile whose window is 100 x 100 and which fills all of it black.
 Bytes black_square_bits()
@@ -46,17 +46,6 @@ Bytes placeable_file(int left, int top, int right, int bottom, const Bytes &bits
     append16(b, 0);
     b.insert(b.end(), bits.begin(), bits.end());
     return b;
-}
-
-std::string temp_file(const char *name, const Bytes &contents)
-{
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    const std::string path = std::string(dir) + name;
-    FILE *f = std::fopen(path.c_str(), "wb");
-    std::fwrite(contents.data(), 1, contents.size(), f);
-    std::fclose(f);
-    return path;
 }
 
 TEST(Wmf, ReadDrawAndRestore)
