@@ -180,30 +180,4 @@ TEST(GifDecoder, SignatureAndMemory)
     EXPECT_EQ(decode(file).status, GifStatus::bad_signature);
 }
 
-TEST(GifDecoder, SelfReferringStringsStopAtTheStack)
-{
-    // Codes above the next free slot make table entries that point forward,
-    // which can form a loop; the decoder must end, never hang or overflow.
-    GifSpec spec;
-    spec.width = 30000;
-    spec.height = 30;
-    std::initializer_list<std::pair<int, int>> codes = {{4, 3}, {1, 3}};
-    Bytes data = lzw_data(2, codes);
-    // Then 4000 codes of 4095 at 12 bits (the width grows as the table does):
-    // decoded, they stay inside the stack and the table.
-    Bytes packed;
-    for (int i = 0; i < 3000; ++i)
-        packed.push_back(0xFF);
-    data.pop_back();
-    for (std::size_t i = 0; i < packed.size(); i += 255) {
-        data.push_back(255);
-        data.insert(data.end(), packed.begin() + static_cast<long>(i),
-                    packed.begin() + static_cast<long>(std::min<std::size_t>(i + 255, packed.size())));
-    }
-    data.push_back(0);
-    spec.data = data;
-    const GifStatus status = decode(gif_file(spec)).status;
-    EXPECT_TRUE(status == GifStatus::ok || status == GifStatus::corrupt_codes || status == GifStatus::too_many_lines);
-}
-
 } // namespace
