@@ -1,5 +1,8 @@
 #include "frame/module_state.h"
 
+#include <gdiplus.h>
+
+#include "graphics/fonts_pens.h"
 #include "kavoapi.h"
 #include "units/unit_settings.h"
 #include "util/guard.h"
@@ -15,6 +18,9 @@ ModuleState &module_state()
 void module_attach(HINSTANCE instance)
 {
     ModuleState &state = module_state();
+    // GDI+ draws the bitmap windows; its result is not looked at.
+    Gdiplus::GdiplusStartupInput gdiplus_input;
+    Gdiplus::GdiplusStartup(&state.gdiplusToken, &gdiplus_input, nullptr);
     state.ownerWindow = nullptr;
     state.instance = instance;
     state.messageCaption = nullptr;
@@ -24,6 +30,9 @@ void module_attach(HINSTANCE instance)
 
 void module_detach()
 {
+    fonts_release_all();
+    pens_release_all();
+    Gdiplus::GdiplusShutdown(module_state().gdiplusToken);
 }
 
 } // namespace kavo

@@ -99,6 +99,63 @@ int main(int argc, char **argv)
     qa_smart_sprintw(wide, 32, 2.5, 2);
     qa_create_guid(text);
 
+    {
+        /* Graphics and images */
+        font_info fi;
+        pen_info pi;
+        int32_t w = 0, h = 0;
+        void *dib = qa_dib_read("a.bmp");
+        qafont_check("T", "Arial", "B", 30, 0, 0, 0, 0, 0);
+        qafont_select(NULL, "T");
+        qafont_Hmm10("T");
+        qafont_get_info("T", &fi);
+        qafont_codepage_for_charset(qafont_get_charsetID("greek"));
+        DeleteObject(qafont_create_systemfont(13, 400, "Arial", "greek"));
+        qafont_get_systemfont();
+        qafont_get_systemfont_cset();
+        qafont_release_systemfont();
+        DeleteObject(qafont_create_pixelfont(13, 400, "Arial", "greek"));
+        DeleteObject(qafont_create_gui_font(13, 400));
+        qafont_init_qcq_charset("greek");
+        qafont_qcq_charset();
+        DeleteObject(qafont_create_qcqTablefont(13, 400, "Arial"));
+        qafont_cxpix_arial("Wi", 10);
+        qafont_cxpix_arial_wc(L"Wi", 10);
+        qapen_check("P", 0, 3, 0, 0, 0);
+        qapen_select(NULL, "P");
+        qapen_Wmm10("P");
+        qapen_get_info("P", &pi);
+        qa_setdlgfont(NULL);
+        {
+            qat_memoinfo memo;
+            qat_memoinfo_init(&memo, "memo", 0, 10);
+            qat_getnextmemorow(&memo, text, (uint32_t)sizeof text);
+            qat_memoinfo_init_wc(&memo, L"memo", 0, 10);
+            qat_getnextmemorow_wc(&memo, wide, 32);
+        }
+        qa_drawlabel(NULL, 0, 0, "m@t3", "T", "S", 0);
+        qa_drawlabelw(NULL, 0, 0, "m@t3", "T", "S", 0);
+        qa_drawline(NULL, 0, 0, 10, 10, "P");
+        qa_drawtable(NULL, 0, 0, 10, 10, 2, 3, "P", "P");
+        qa_dib_get_size(dib, &w, &h);
+        qa_dib_draw(NULL, dib, 0, 0, w, h, 0);
+        qa_dib_draw_file(NULL, "a.bmp", 0, 0, 10, 10, 0);
+        DeleteObject(qa_dib_create_palette(dib));
+        qa_dib_to_clipboard(NULL, dib);
+        qa_dib_release(dib);
+        qa_dib_release(qa_gif_read_dib("a.gif"));
+        gdi_bmpw_registerclass(NULL);
+        gdi_bmpctrl_setbmp(NULL, 1, "a.png", 1);
+        gdi_bmpctrl_set_white_bkg(NULL, 1);
+        {
+            float aspect = 0;
+            HMETAFILE wmf = qa_wmf_read("a.wmf", &aspect);
+            qa_wmf_draw(NULL, wmf, 0, 0, 100, 100);
+            qa_wmf_to_clipboard(wmf, 150, 80);
+            DeleteMetaFile(wmf);
+        }
+    }
+
     if (argc > 1)
         qa_msgbox(NULL, 1, argv[1]);
 

@@ -1,0 +1,48 @@
+// Memo row exports; the UTF-16 form measures through the ANSI code page as
+// the wide Arial estimate does.
+#include <windows.h>
+
+#include "dialogs/memo_rows.h"
+#include "graphics/font_metrics.h"
+#include "kavoapi.h"
+#include "util/guard.h"
+
+namespace {
+
+int measure_wide(const uint16_t *row, std::size_t n, int height)
+{
+    char ansi[1000];
+    const int wanted = n < 999 ? static_cast<int>(n) : 999;
+    const int made = WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t *>(row), wanted, ansi,
+                                         sizeof ansi - 1, nullptr, nullptr);
+    ansi[made > 0 ? made : 0] = 0;
+    return kavo::arial_text_width(ansi, height);
+}
+
+static_assert(sizeof(wchar_t) == sizeof(uint16_t), "UTF-16 texts");
+
+} // namespace
+
+extern "C" void WINAPI qat_memoinfo_init(qat_memoinfo *info, const char *text, uint16_t font_height,
+                                         uint16_t max_width)
+{
+    kavo::memo_init(info, text, font_height, max_width);
+}
+
+extern "C" void WINAPI qat_memoinfo_init_wc(qat_memoinfo *info, const wchar_t *text, uint16_t font_height,
+                                            uint16_t max_width)
+{
+    kavo::memo_init16(info, reinterpret_cast<const uint16_t *>(text), font_height, max_width);
+}
+
+extern "C" int32_t WINAPI qat_getnextmemorow(qat_memoinfo *info, char *row, uint32_t size)
+{
+    return kavo::guarded<int32_t>(0, [&] { return kavo::memo_next_row(info, row, size); });
+}
+
+extern "C" int32_t WINAPI qat_getnextmemorow_wc(qat_memoinfo *info, wchar_t *row, uint32_t size)
+{
+    return kavo::guarded<int32_t>(0, [&] {
+        return kavo::memo_next_row16(info, reinterpret_cast<uint16_t *>(row), size, measure_wide);
+    });
+}

@@ -1,0 +1,169 @@
+// The QBMPWND window: shows any image file that GDI+ reads, centred, and
+// scaled down into the window (keeping its aspect) when it does not fit.
+// Its state lives in the window's first extra slot.
+#include <windows.h>
+
+#include <gdiplus.h>
+
+#include <cmath>
+
+#include "frame/module_state.h"
+#include "kavoapi.h"
+#include "util/gwmem.h"
+#include "util/guard.h"
+
+namespace kavo {
+namespace {
+
+using namespace Gdiplus::DllExports;
+using Gdiplus::GpGraphics;
+using Gdiplus::GpImage;
+
+constexpr char kClassName[] = "QBMPWND";
+bool class_registered = false;
+
+struct bmpwnd_state {
+    GpImage *image;
+    uint32_t fill_background;
+    uint8_t fit;
+};
+
+bmpwnd_state *state_of(HWND window)
+{
+    return window ? reinterpret_cast<bmpwnd_state *>(GetWindowLongPtrA(window, 0)) : nullptr;
+}
+
+void drop_image(bmpwnd_state *state)
+{
+    if (state && state->image) {
+        GdipDisposeImage(state->image);
+        state->image = nullptr;
+    }
+}
+
+// Where the image goes in a client area of cw x ch.
+RECT image_place(bmpwnd_state &state, int cw, int ch, int iw, int ih)
+{
+    if (cw < iw || ch < ih)
+        state.fit = 1; // sticks until the next image
+    if (!state.fit)
+        return {(cw - iw) / 2, (ch - ih) / 2, iw, ih};
+    const float window_aspect = static_cast<float>(ch) / static_cast<float>(cw);
+    const float image_aspect = static_cast<float>(ih) / static_cast<float>(iw);
+    if (window_aspect > image_aspect) {
+        const int dh = static_cast<int16_t>(std::floor(static_cast<float>(cw) * image_aspect + 0.5f));
+        return {0, (ch - dh) / 2, cw, dh};
+    }
+    const int dw = static_cast<int>(std::floor(static_cast<float>(ch) / image_aspect + 0.5f));
+    return {(cw - dw) / 2, 0, dw, ch};
+}
+
+void paint(HWND window, HDC hdc)
+{
+    bmpwnd_state *state = state_of(window);
+    RECT client;
+    GetClientRect(window, &client);
+    if (!state || client.right <= 0)
+        return;
+    if (state->fill_background)
+        FillRect(hdc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    UINT iw = 0, ih = 0;
+    if (!state->image || GdipGetImageWidth(state->image, &iw) != Gdiplus::Ok ||
+        GdipGetImageHeight(state->image, &ih) != Gdiplus::Ok || iw == 0 || ih == 0)
+        return;
+    const RECT at = image_place(*state, client.right, client.bottom, static_cast<int>(iw), static_cast<int>(ih));
+    GpGraphics *graphics = nullptr;
+    if (GdipCreateFromHDC(hdc, &graphics) != Gdiplus::Ok)
+        return;
+    GdipDrawImageRectI(graphics, state->image, at.left, at.top, at.right, at.bottom);
+    GdipDeleteGraphics(graphics);
+}
+
+LRESULT CALLBACK bmpwnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_CREATE: {
+        auto *state = static_cast<bmpwnd_state *>(gwGmalloc(sizeof(bmpwnd_state), 0));
+        if (state)
+            *state = bmpwnd_state{};
+        SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(state));
+        return 0;
+    }
+    case WM_DESTROY: {
+        bmpwnd_state *state = state_of(window);
+        drop_image(state);
+        gwGfree(state);
+        SetWindowLongPtrA(window, 0, 0);
+        return 0;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC hdc = BeginPaint(window, &ps);
+        const int saved = SaveDC(hdc);
+        paint(window, hdc);
+        RestoreDC(hdc, saved);
+        EndPaint(window, &ps);
+        return 0;
+    }
+    default:
+        return DefWindowProcA(window, message, wparam, lparam);
+    }
+}
+
+bmpwnd_state *control_state(HWND dialog, int32_t control_id)
+{
+    return dialog ? state_of(GetDlgItem(dialog, control_id)) : nullptr;
+}
+
+} // namespace
+} // namespace kavo
+
+using namespace kavo;
+
+extern "C" int32_t WINAPI gdi_bmpw_registerclass(HINSTANCE instance)
+{
+    return guarded<int32_t>(0, [&] {
+        if (class_registered)
+            return 0;
+        WNDCLASSA wc{};
+        wc.style = CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = bmpwnd_proc;
+        wc.cbWndExtra = sizeof(LONG_PTR); // the state pointer
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszClassName = kClassName;
+        class_registered = RegisterClassA(&wc) != 0;
+        return 0;
+    });
+}
+
+extern "C" void WINAPI gdi_bmpctrl_setbmp(HWND dialog, int32_t control_id, const char *file_name, int32_t fit)
+{
+    guarded_void([&] {
+        HWND control = dialog ? GetDlgItem(dialog, control_id) : nullptr;
+        if (!control)
+            return;
+        bmpwnd_state *state = state_of(control);
+        drop_image(state);
+        if (state && file_name && *file_name) {
+            state->fit = static_cast<uint8_t>(fit);
+            WCHAR wide[300];
+            if (MultiByteToWideChar(CP_ACP, 0, file_name, -1, wide, 300) == 0)
+                wide[0] = 0;
+            wide[299] = 0;
+            GpImage *image = nullptr;
+            if (wide[0] && GdipLoadImageFromFile(wide, &image) == Gdiplus::Ok)
+                state->image = image;
+        }
+        InvalidateRect(control, nullptr, TRUE);
+    });
+}
+
+extern "C" void WINAPI gdi_bmpctrl_set_white_bkg(HWND dialog, int32_t control_id)
+{
+    guarded_void([&] {
+        if (bmpwnd_state *state = control_state(dialog, control_id))
+            state->fill_background = 1;
+    });
+}

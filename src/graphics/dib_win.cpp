@@ -1,0 +1,273 @@
+// Bitmap files in movable blocks: reading (GIF files go to the GIF
+// reader), sizes, drawing, palettes and the clipboard.  Every block a host
+// hands back is measured and checked before the platform reads it.
+#include <windows.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "dialogs/message.h"
+#include "graphics/dib.h"
+#include "graphics/gif_decoder.h"
+#include "graphics/image_io_win.h"
+#include "kavoapi.h"
+#include "util/gwmem.h"
+#include "util/guard.h"
+
+namespace kavo {
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+
+void show_with_name(const char *text, const char *file_name)
+{
+    std::string message = text;
+    message += "\r\n";
+    message += file_name ? file_name : "";
+    info_message(nullptr, message.c_str());
+}
+
+const char *gif_message(GifStatus status)
+{
+    switch (status) {
+    case GifStatus::bad_signature:
+    case GifStatus::bad_size: // sizes the format's signed fields cannot hold
+        return "Uknown GIF-file-format!";
+    case GifStatus::bad_separator:
+        return "Error in GIF-image separator";
+    case GifStatus::local_table:
+        return "Local color-table not supported!";
+    case GifStatus::read_error:
+    case GifStatus::corrupt_codes:
+        return "Error reading Gif!";
+    case GifStatus::bad_code_size:
+        return "Error - Bad codesize in gif!";
+    case GifStatus::too_many_lines:
+        return "Liikaa bittej\xE4!";
+    case GifStatus::ok:
+    case GifStatus::no_memory: // reported by the memory layer
+        break;
+    }
+    return nullptr;
+}
+
+// The header of a block that a host hands in, read only within the block.
+bool checked_header(const void *dib, DibHeaderInfo *info)
+{
+    return dib && dib_header_info(static_cast<const uint8_t *>(dib), global_block_size(dib), info);
+}
+
+bool drawable(const void *dib) { return dib && dib_fits(static_cast<const uint8_t *>(dib), global_block_size(dib)); }
+
+const void *pixel_rows(const void *dib, const DibHeaderInfo &info)
+{
+    return static_cast<const uint8_t *>(dib) + dib_bits_offset(info);
+}
+
+int stretch(HDC hdc, const void *dib, const DibHeaderInfo &info, int x, int y, int w, int h, int mode)
+{
+    const int old_mode = SetStretchBltMode(hdc, mode);
+    const int drawn = StretchDIBits(hdc, x, y, w, h, 0, 0, info.width, info.height, pixel_rows(dib, info),
+                                    static_cast<const BITMAPINFO *>(dib), DIB_RGB_COLORS, SRCCOPY);
+    SetStretchBltMode(hdc, old_mode);
+    return drawn;
+}
+
+int32_t round_half_up(float v) { return static_cast<int32_t>(std::floor(v + 0.5f)); }
+
+HPALETTE palette_of(const void *dib)
+{
+    DibHeaderInfo info;
+    if (!checked_header(dib, &info) || info.core || info.colour_count == 0 || info.colour_count > 0xFFFF ||
+        dib_bits_offset(info) > global_block_size(dib))
+        return nullptr;
+    const auto count = static_cast<WORD>(info.colour_count);
+    std::string block(sizeof(LOGPALETTE) + count * sizeof(PALETTEENTRY), '\0');
+    auto *palette = reinterpret_cast<LOGPALETTE *>(&block[0]);
+    palette->palVersion = 0x300;
+    palette->palNumEntries = count;
+    const auto *table = static_cast<const RGBQUAD *>(
+        static_cast<const void *>(static_cast<const uint8_t *>(dib) + info.header_size));
+    for (WORD i = 0; i < count; ++i)
+        palette->palPalEntry[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, 0};
+    return CreatePalette(palette);
+}
+
+} // namespace
+} // namespace kavo
+
+using namespace kavo;
+
+extern "C" void *WINAPI qa_gif_read_dib(const char *file_name)
+{
+    return guarded<void *>(nullptr, [&]() -> void * {
+        FileSource file(file_name);
+        if (!file.is_open())
+            return nullptr;
+        GlobalBlocks blocks;
+        GifImage image;
+        const GifStatus status = gif_read_dib(file, blocks, &image);
+        if (status == GifStatus::ok)
+            return image.dib;
+        if (const char *text = gif_message(status))
+            info_message(nullptr, text);
+        return nullptr;
+    });
+}
+
+extern "C" void *WINAPI qa_dib_read(const char *file_name)
+{
+    return guarded<void *>(nullptr, [&]() -> void * {
+        if (names_gif_file(file_name))
+            return qa_gif_read_dib(file_name);
+
+        FileSource file(file_name);
+        uint8_t header[kFileHeaderSize];
+        if (!file.is_open() || file.read(header, sizeof header) != sizeof header || header[0] != 'B' ||
+            header[1] != 'M') {
+            show_with_name("Non compatible bitmap", file_name);
+            return nullptr;
+        }
+        // The size field may lie: read no more than the file really has.
+        uint64_t wanted = static_cast<uint32_t>(header[2] | header[3] << 8 | header[4] << 16 | header[5] << 24);
+        wanted = wanted > kFileHeaderSize ? wanted - kFileHeaderSize : 0;
+        const uint64_t there = file.remaining();
+        const uint64_t count = wanted < there ? wanted : there;
+        if (count + 4 > INT32_MAX)
+            return nullptr;
+        auto *dib = static_cast<uint8_t *>(gwGmalloc(static_cast<int32_t>(count + 4), 0));
+        if (!dib)
+            return nullptr;
+        std::memset(dib, 0, static_cast<std::size_t>(count + 4));
+        std::size_t got = 0;
+        while (got < count) {
+            const std::size_t n = file.read(dib + got, static_cast<std::size_t>(count - got));
+            if (n == 0)
+                break;
+            got += n;
+        }
+        uint32_t header_size;
+        std::memcpy(&header_size, dib, 4);
+        if (header_size != kCoreHeaderSize && header_size < kInfoHeaderMin) {
+            show_with_name("Non compatible bitmapheader", file_name);
+            gwGfree(dib);
+            return nullptr;
+        }
+        return dib;
+    });
+}
+
+extern "C" void WINAPI qa_dib_release(void *dib)
+{
+    guarded_void([&] { gwGfree(dib); });
+}
+
+extern "C" void WINAPI qa_dib_get_size(const void *dib, int32_t *width, int32_t *height)
+{
+    guarded_void([&] {
+        DibHeaderInfo info;
+        checked_header(dib, &info);
+        if (width)
+            *width = info.width;
+        if (height)
+            *height = info.height;
+    });
+}
+
+extern "C" int32_t WINAPI qa_dib_draw(HDC hdc, const void *dib, int32_t x, int32_t y, int32_t w, int32_t h,
+                                      int32_t fit)
+{
+    return guarded<int32_t>(0, [&]() -> int32_t {
+        DibHeaderInfo info;
+        if (!drawable(dib) || !checked_header(dib, &info) || info.width == 0)
+            return 0;
+        const int32_t bw = info.width, bh = info.height;
+        int32_t ox = 0, oy = 0;
+        if (w == 0) {
+            w = bw;
+            h = bh;
+        } else if (h == 0) {
+            h = static_cast<int16_t>(round_half_up(static_cast<float>(w) / bw * bh));
+            if (fit) {
+                SIZE viewport, window;
+                GetViewportExtEx(hdc, &viewport);
+                GetWindowExtEx(hdc, &window);
+                if (viewport.cx < 1 || window.cx < 1)
+                    return 0;
+                // Never enlarge beyond the bitmap's own device pixels.
+                const float r = static_cast<float>(viewport.cx) / static_cast<float>(window.cx);
+                if (round_half_up(static_cast<float>(w) * r) > bw) {
+                    const int32_t fw = round_half_up(static_cast<float>(bw) / r);
+                    const int32_t fh = round_half_up(static_cast<float>(bh) / r);
+                    ox = static_cast<int16_t>((w - fw) / 2);
+                    oy = static_cast<int16_t>((h - fh) / 2);
+                    w = fw;
+                    h = fh;
+                }
+            }
+        }
+        stretch(hdc, dib, info, x + ox, y + oy, w, h, info.bit_count > 8 ? HALFTONE : COLORONCOLOR);
+        return h + oy;
+    });
+}
+
+extern "C" int32_t WINAPI qa_dib_draw_file(HDC hdc, const char *file_name, int32_t x, int32_t y, int32_t w,
+                                           int32_t h, int32_t)
+{
+    return guarded<int32_t>(-1, [&]() -> int32_t {
+        void *dib = qa_dib_read(file_name);
+        if (!dib)
+            return -1;
+        DibHeaderInfo info;
+        if (drawable(dib) && checked_header(dib, &info))
+            stretch(hdc, dib, info, x, y, w, h, COLORONCOLOR);
+        gwGfree(dib);
+        return 0;
+    });
+}
+
+extern "C" HPALETTE WINAPI qa_dib_create_palette(const void *dib)
+{
+    return guarded<HPALETTE>(nullptr, [&] { return palette_of(dib); });
+}
+
+extern "C" int32_t WINAPI qa_dib_to_clipboard(HWND owner, const void *dib)
+{
+    return guarded<int32_t>(0, [&]() -> int32_t {
+        DibHeaderInfo info;
+        if (!checked_header(dib, &info))
+            return 0;
+        if (info.core)
+            return 1;
+        if (info.colour_count > 256 || !drawable(dib))
+            return 0;
+        const uint64_t size = info.header_size + info.colour_count * 4 +
+                              dib_row_size(info.width, info.bit_count) * info.height;
+        if (size > global_block_size(dib) || size > INT32_MAX)
+            return 0;
+        HGLOBAL handle = nullptr;
+        void *copy = gwGmallocH(static_cast<int32_t>(size), &handle);
+        if (!copy)
+            return 0;
+        std::memcpy(copy, dib, static_cast<std::size_t>(size));
+        GlobalUnlock(handle);
+        HPALETTE palette = palette_of(dib);
+        auto give_up = [&](const char *text) {
+            if (palette)
+                DeleteObject(palette);
+            GlobalFree(handle);
+            return info_message(owner, text);
+        };
+        if (!OpenClipboard(owner))
+            return give_up("Cannot open clipboard!");
+        if (!EmptyClipboard()) {
+            CloseClipboard();
+            return give_up("Cannot empy clipboard!");
+        }
+        if (palette)
+            SetClipboardData(CF_PALETTE, palette);
+        SetClipboardData(CF_DIB, handle);
+        return CloseClipboard();
+    });
+}

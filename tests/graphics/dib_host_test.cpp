@@ -1,0 +1,348 @@
+// Bitmaps through the exports: reading BMP and GIF files with their
+// messages, sizes, drawing with the fit rules, palettes, the clipboard and
+// the QBMPWND window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "kavoapi.h"
+#include "support/dialog_watch.h"
+#include "temp_file.h"
+
+namespace {
+
+using kavo_test::append16;
+using kavo_test::append32;
+using kavo_test::Bytes;
+using kavo_test::temp_file;
+
+// A BMP file: 40-byte header, `colours` grey table entries (colours-used
+// field as given), rows of `fill`.  size_field 0 means the true size.
+Bytes bmp_file(int width, int height, int bits, uint32_t colours_used, int table_entries, uint8_t fill,
+               uint32_t size_field = 0)
+{
+    const int row = (width * bits + 31) / 32 * 4;
+    const uint32_t size = 14 + 40 + 4 * table_entries + row * height;
+    Bytes b = {'B', 'M'};
+    append32(b, size_field ? size_field : size);
+    append32(b, 0);
+    append32(b, 14 + 40 + 4 * table_entries);
+    append32(b, 40);
+    append32(b, static_cast<uint32_t>(width));
+    append32(b, static_cast<uint32_t>(height));
+    append16(b, 1);
+    append16(b, static_cast<unsigned>(bits));
+    append32(b, 0);
+    append32(b, static_cast<uint32_t>(row * height));
+    append32(b, 2835);
+    append32(b, 2835);
+    append32(b, colours_used);
+    append32(b, 0);
+    for (int i = 0; i < table_entries; ++i)
+        append32(b, static_cast<uint32_t>(i * 0x010101));
+    b.insert(b.end(), static_cast<std::size_t>(row * height), fill);
+    return b;
+}
+
+// One red 24-bit bitmap used for drawing: rows of (blue 0, green 0, red 255).
+Bytes red_bmp(int width, int height)
+{
+    Bytes b = bmp_file(width, height, 24, 0, 0, 0);
+    for (std::size_t i = 14 + 40 + 2; i < b.size(); i += 3)
+        if ((i - 54) % static_cast<std::size_t>((width * 3 + 3) / 4 * 4) < static_cast<std::size_t>(width * 3))
+            b[i] = 255;
+    return b;
+}
+
+struct Surface {
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ old;
+    Surface(int w, int h)
+    {
+        HDC screen = GetDC(nullptr);
+        dc = CreateCompatibleDC(screen);
+        bitmap = CreateCompatibleBitmap(screen, w, h);
+        ReleaseDC(nullptr, screen);
+        old = SelectObject(dc, bitmap);
+        RECT all = {0, 0, w, h};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    ~Surface()
+    {
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    bool red(int x, int y) const { return GetPixel(dc, x, y) == RGB(255, 0, 0); }
+};
+
+TEST(DibRead, EightBitWithoutColoursUsedHasAFullTable)
+{
+    const std::string path = temp_file("kavo8.bmp", bmp_file(5, 3, 8, 0, 256, 7));
+    void *dib = qa_dib_read(path.c_str());
+    ASSERT_NE(dib, nullptr);
+    int32_t w = -1, h = -1;
+    qa_dib_get_size(dib, &w, &h);
+    EXPECT_EQ(w, 5);
+    EXPECT_EQ(h, 3);
+    EXPECT_EQ(static_cast<uint8_t *>(dib)[40 + 1024], 7) << "rows begin after 256 entries";
+    HPALETTE palette = qa_dib_create_palette(dib);
+    ASSERT_NE(palette, nullptr);
+    PALETTEENTRY entry{};
+    EXPECT_EQ(GetPaletteEntries(palette, 0, 0, nullptr), 256u);
+    GetPaletteEntries(palette, 9, 1, &entry);
+    EXPECT_EQ(entry.peRed, 9);
+    DeleteObject(palette);
+    qa_dib_release(dib);
+}
+
+TEST(DibRead, TwentyFourBitHasNoPalette)
+{
+    const std::string path = temp_file("kavo24.bmp", red_bmp(4, 4));
+    void *dib = qa_dib_read(path.c_str());
+    ASSERT_NE(dib, nullptr);
+    EXPECT_EQ(qa_dib_create_palette(dib), nullptr);
+    qa_dib_release(dib);
+}
+
+TEST(DibRead, RefusalsShowTheirMessage)
+{
+    Bytes tiny_header = bmp_file(2, 2, 24, 0, 0, 0);
+    tiny_header[14] = 8; // header size 8
+    struct Case {
+        const char *name;
+        Bytes contents;
+        const char *message; // before "\r\n" and the name
+    } cases[] = {
+        {"kavo_notbm.bmp", Bytes{'P', 'K', 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, "Non compatible bitmap"},
+        {"kavo_short.bmp", Bytes{'B', 'M', 1}, "Non compatible bitmap"},
+        {"kavo_hdr8.bmp", tiny_header, "Non compatible bitmapheader"},
+        {"kavo_lies.bmp", bmp_file(2, 2, 24, 0, 0, 0, 10), "Non compatible bitmapheader"},
+    };
+    for (const Case &c : cases) {
+        const std::string path = temp_file(c.name, c.contents);
+        kavo_test::DialogWatch watch;
+        EXPECT_EQ(qa_dib_read(path.c_str()), nullptr) << c.name;
+        ASSERT_EQ(watch.seen().size(), 1u) << c.name;
+        EXPECT_EQ(watch.seen()[0].message(), std::string(c.message) + "\r\n" + path);
+    }
+    kavo_test::DialogWatch watch;
+    EXPECT_EQ(qa_dib_read("Z:\\no\\such\\file.bmp"), nullptr);
+    ASSERT_EQ(watch.seen().size(), 1u);
+    EXPECT_EQ(watch.seen()[0].message(), "Non compatible bitmap\r\nZ:\\no\\such\\file.bmp");
+}
+
+TEST(DibRead, RowsBeyondTheFileAreNeverDrawn)
+{
+    // The size field claims 1 MB; the rows of a 1000 x 1000 bitmap are not
+    // in the file.  The block is handed out but drawing refuses it.
+    Bytes lying = bmp_file(2, 2, 24, 0, 0, 0, 1u << 20);
+    lying[18] = 0xE8;
+    lying[19] = 0x03;
+    lying[22] = 0xE8;
+    lying[23] = 0x03;
+    const std::string path = temp_file("kavo_lying.bmp", lying);
+    void *dib = qa_dib_read(path.c_str());
+    ASSERT_NE(dib, nullptr);
+    Surface s(20, 20);
+    EXPECT_EQ(qa_dib_draw(s.dc, dib, 0, 0, 0, 0, 0), 0);
+    EXPECT_EQ(qa_dib_to_clipboard(nullptr, dib), 0);
+    qa_dib_release(dib);
+    char local[64] = {40};
+    EXPECT_EQ(qa_dib_draw(s.dc, local, 0, 0, 10, 10, 0), 0) << "a block not from the global heap";
+}
+
+TEST(DibRead, GifNamesGoToTheGifReaderWhateverTheContents)
+{
+    const std::string path = temp_file("kavo_bitmap.gIf", red_bmp(2, 2));
+    kavo_test::DialogWatch watch;
+    EXPECT_EQ(qa_dib_read(path.c_str()), nullptr);
+    ASSERT_EQ(watch.seen().size(), 1u);
+    EXPECT_EQ(watch.seen()[0].message(), "Uknown GIF-file-format!");
+}
+
+TEST(GifRead, MessagesOfTheRefusals)
+{
+    using kavo_test::GifSpec;
+    auto gif = [](auto change) {
+        GifSpec s;
+        s.data = kavo_test::lzw_data(2, {{4, 3}, {0, 3}, {1, 3}, {0, 3}, {5, 4}});
+        change(s);
+        return kavo_test::gif_file(s);
+    };
+    Bytes truncated = gif([](GifSpec &) {});
+    truncated.resize(truncated.size() - 2);
+    const struct {
+        Bytes contents;
+        const char *message;
+    } cases[] = {
+        {gif([](GifSpec &s) { s.separator = '!'; }), "Error in GIF-image separator"},
+        {gif([](GifSpec &s) { s.image_flags = 0x80; }), "Local color-table not supported!"},
+        {truncated, "Error reading Gif!"},
+        {gif([](GifSpec &s) { s.data[0] = 10; }), "Error - Bad codesize in gif!"},
+        {gif([](GifSpec &s) { s.width = 2; }), "Liikaa bittej\xE4!"},
+        {gif([](GifSpec &s) { s.height = 40000; }), "Uknown GIF-file-format!"},
+    };
+    for (const auto &c : cases) {
+        const std::string path = temp_file("kavo_case.gif", c.contents);
+        kavo_test::DialogWatch watch;
+        EXPECT_EQ(qa_gif_read_dib(path.c_str()), nullptr) << c.message;
+        ASSERT_EQ(watch.seen().size(), 1u) << c.message;
+        EXPECT_EQ(watch.seen()[0].message(), c.message);
+    }
+    kavo_test::DialogWatch watch;
+    EXPECT_EQ(qa_gif_read_dib("Z:\\no\\such.gif"), nullptr);
+    EXPECT_TRUE(watch.seen().empty()) << "a file that cannot be opened is silent";
+}
+
+TEST(GifRead, DecodedGifDrawsAndGoesToTheClipboard)
+{
+    kavo_test::GifSpec spec;
+    spec.data = kavo_test::lzw_data(2, {{4, 3}, {0, 3}, {1, 3}, {0, 3}, {5, 4}});
+    const std::string path = temp_file("kavo_ok.GIF", kavo_test::gif_file(spec));
+    void *dib = qa_dib_read(path.c_str());
+    ASSERT_NE(dib, nullptr);
+    int32_t w = 0, h = 0;
+    qa_dib_get_size(dib, &w, &h);
+    EXPECT_EQ(w, 3);
+    EXPECT_EQ(h, 1);
+    Surface s(10, 10);
+    EXPECT_EQ(qa_dib_draw(s.dc, dib, 0, 0, 0, 0, 0), 1);
+    ASSERT_NE(qa_dib_to_clipboard(nullptr, dib), 0);
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIB));
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_PALETTE));
+    qa_dib_release(dib);
+}
+
+TEST(DibClipboard, CoreHeaderIsNotCopied)
+{
+    Bytes core = {'B', 'M'};
+    append32(core, 14 + 12 + 6 + 4);
+    append32(core, 0);
+    append32(core, 14 + 12 + 6);
+    append32(core, 12);
+    append16(core, 1);
+    append16(core, 1);
+    append16(core, 1);
+    append16(core, 1);
+    core.insert(core.end(), {0, 0, 0, 255, 255, 255, 0x80, 0, 0, 0});
+    const std::string path = temp_file("kavo_core.bmp", core);
+    void *dib = qa_dib_read(path.c_str());
+    ASSERT_NE(dib, nullptr);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    EXPECT_EQ(qa_dib_to_clipboard(nullptr, dib), 1);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_DIB));
+    EXPECT_EQ(qa_dib_create_palette(dib), nullptr);
+    qa_dib_release(dib);
+}
+
+TEST(DibDraw, FitRules)
+{
+    const std::string path = temp_file("kavo_red.bmp", red_bmp(100, 50));
+    void *dib = qa_dib_read(path.c_str());
+    ASSERT_NE(dib, nullptr);
+    {
+        Surface s(300, 200);
+        EXPECT_EQ(qa_dib_draw(s.dc, dib, 0, 0, 200, 0, 0), 100) << "width given: the aspect gives the height";
+        EXPECT_TRUE(s.red(199, 99));
+        EXPECT_FALSE(s.red(200, 50));
+    }
+    {
+        Surface s(300, 200);
+        EXPECT_EQ(qa_dib_draw(s.dc, dib, 0, 0, 200, 0, 1), 75) << "fit: 100 x 50 at (50, 25)";
+        EXPECT_FALSE(s.red(49, 50));
+        EXPECT_TRUE(s.red(50, 25));
+        EXPECT_TRUE(s.red(149, 74));
+        EXPECT_FALSE(s.red(150, 74));
+        EXPECT_FALSE(s.red(100, 75));
+    }
+    {
+        Surface s(300, 200);
+        EXPECT_EQ(qa_dib_draw(s.dc, dib, 10, 10, 30, 20, 1), 20) << "both sizes: drawn as given";
+        EXPECT_TRUE(s.red(39, 29));
+        EXPECT_FALSE(s.red(40, 29));
+        EXPECT_EQ(qa_dib_draw(s.dc, dib, 0, 0, 0, 0, 0), 50) << "no size: the bitmap's own";
+    }
+    {
+        Surface s(300, 200);
+        SetMapMode(s.dc, MM_ANISOTROPIC);
+        SetWindowExtEx(s.dc, -100, 100, nullptr);
+        EXPECT_EQ(qa_dib_draw(s.dc, dib, 0, 0, 200, 0, 1), 0) << "a window extent below 1: nothing drawn";
+    }
+    Surface s(300, 200);
+    EXPECT_EQ(qa_dib_draw_file(s.dc, path.c_str(), 5, 5, 20, 10, 0), 0);
+    EXPECT_TRUE(s.red(24, 14));
+    EXPECT_FALSE(s.red(25, 14));
+    kavo_test::DialogWatch watch;
+    EXPECT_EQ(qa_dib_draw_file(s.dc, "Z:\\none.bmp", 0, 0, 1, 1, 0), -1);
+    qa_dib_release(dib);
+}
+
+class BitmapWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EXPECT_EQ(gdi_bmpw_registerclass(GetModuleHandleA("KavoApi.dll")), 0);
+        EXPECT_EQ(gdi_bmpw_registerclass(GetModuleHandleA("KavoApi.dll")), 0);
+        parent_ = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 500, 500, nullptr, nullptr,
+                                  nullptr, nullptr);
+        control_ = CreateWindowExA(0, "QBMPWND", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, parent_,
+                                   reinterpret_cast<HMENU>(77), nullptr, nullptr);
+        ASSERT_NE(control_, nullptr);
+    }
+    void TearDown() override { DestroyWindow(parent_); }
+
+    // Paints the control into a memory surface the size of its client area.
+    bool red_at(int x, int y)
+    {
+        RECT r;
+        GetClientRect(control_, &r);
+        Surface s(r.right, r.bottom);
+        RedrawWindow(control_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = GetDC(control_);
+        BitBlt(s.dc, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+        ReleaseDC(control_, dc);
+        return s.red(x, y);
+    }
+
+    HWND parent_ = nullptr, control_ = nullptr;
+};
+
+TEST_F(BitmapWindow, WideImageIsFittedAndStaysFittedWhenTheWindowGrows)
+{
+    const std::string path = temp_file("kavo_wide.bmp", red_bmp(200, 100));
+    gdi_bmpctrl_set_white_bkg(parent_, 77);
+    gdi_bmpctrl_setbmp(parent_, 77, path.c_str(), 0);
+    EXPECT_FALSE(red_at(50, 24));
+    EXPECT_TRUE(red_at(50, 26));
+    EXPECT_TRUE(red_at(99, 73));
+    EXPECT_FALSE(red_at(50, 76));
+    MoveWindow(control_, 0, 0, 400, 400, TRUE);
+    EXPECT_FALSE(red_at(200, 98));
+    EXPECT_TRUE(red_at(200, 102));
+    EXPECT_TRUE(red_at(396, 296));
+    EXPECT_FALSE(red_at(200, 302));
+
+    gdi_bmpctrl_setbmp(parent_, 77, "", 0);
+    EXPECT_FALSE(red_at(200, 200)) << "an empty name clears the image";
+    gdi_bmpctrl_setbmp(nullptr, 77, path.c_str(), 0);
+    gdi_bmpctrl_setbmp(parent_, 12345, path.c_str(), 0);
+}
+
+TEST_F(BitmapWindow, SmallImageIsCentredAtItsOwnSize)
+{
+    const std::string path = temp_file("kavo_small.bmp", red_bmp(20, 10));
+    gdi_bmpctrl_set_white_bkg(parent_, 77);
+    gdi_bmpctrl_setbmp(parent_, 77, path.c_str(), 0);
+    EXPECT_TRUE(red_at(40, 45));
+    EXPECT_TRUE(red_at(59, 54));
+    EXPECT_FALSE(red_at(60, 54));
+    EXPECT_FALSE(red_at(39, 45));
+}
+
+} // namespace

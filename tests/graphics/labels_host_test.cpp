@@ -1,0 +1,158 @@
+// Labels, lines and tables recorded into an enhanced metafile: the recorded
+// text-outs, moves and lines are the drawing.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "kavoapi.h"
+
+namespace {
+
+using Records = std::vector<std::string>;
+
+std::string point(const POINTL &p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
+
+int CALLBACK collect(HDC, HANDLETABLE *, const ENHMETARECORD *record, int, LPARAM data)
+{
+    auto *out = reinterpret_cast<Records *>(data);
+    const auto *bytes = reinterpret_cast<const uint8_t *>(record);
+    switch (record->iType) {
+    case EMR_SETTEXTALIGN:
+        out->push_back("align " + std::to_string(reinterpret_cast<const EMRSETTEXTALIGN *>(record)->iMode));
+        break;
+    case EMR_MOVETOEX:
+        out->push_back("move " + point(reinterpret_cast<const EMRMOVETOEX *>(record)->ptl));
+        break;
+    case EMR_LINETO:
+        out->push_back("line " + point(reinterpret_cast<const EMRLINETO *>(record)->ptl));
+        break;
+    case EMR_EXTTEXTOUTA:
+    case EMR_EXTTEXTOUTW: {
+        const EMRTEXT &t = reinterpret_cast<const EMREXTTEXTOUTW *>(record)->emrtext;
+        std::string text;
+        for (DWORD i = 0; i < t.nChars; ++i) {
+            unsigned ch = record->iType == EMR_EXTTEXTOUTW
+                              ? reinterpret_cast<const wchar_t *>(bytes + t.offString)[i]
+                              : bytes[t.offString + i];
+            text += ch < 128 ? std::string(1, static_cast<char>(ch)) : "<" + std::to_string(ch) + ">";
+        }
+        out->push_back("text " + point(t.ptlReference) + " " + text);
+        break;
+    }
+    default:
+        break;
+    }
+    return 1;
+}
+
+class Recording : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(qafont_check("MAIN", "Arial", "", 30, 0, 0, 0, 0, 0) >= 0, true);
+        ASSERT_EQ(qafont_check("SMALL", "Arial", "", 18, 0, 0, 0, 0, 0) >= 0, true);
+        ASSERT_EQ(qapen_check("GRID", PS_SOLID, 1, 0, 0, 0), 0);
+        ASSERT_EQ(qapen_check("FRAME", PS_SOLID, 5, 0, 0, 0), 0);
+        dc_ = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(dc_, nullptr);
+    }
+
+    // Closes the recording and gives what was drawn.
+    Records drawn(const std::string &only = "")
+    {
+        HENHMETAFILE emf = CloseEnhMetaFile(dc_);
+        dc_ = nullptr;
+        Records all, out;
+        EnumEnhMetaFile(nullptr, emf, collect, &all, nullptr);
+        DeleteEnhMetaFile(emf);
+        for (const std::string &r : all)
+            if (only.empty() || r.compare(0, only.size(), only) == 0)
+                out.push_back(r);
+        return out;
+    }
+
+    void TearDown() override
+    {
+        if (dc_)
+            DeleteEnhMetaFile(CloseEnhMetaFile(dc_));
+    }
+
+    HDC dc_ = nullptr;
+};
+
+TEST_F(Recording, RaisedPartInTheSmallFont)
+{
+    EXPECT_EQ(qa_drawlabel(dc_, 100, 200, "m@t3", "MAIN", "SMALL", TA_TOP), 30);
+    EXPECT_EQ(drawn(), (Records{"align 0", "text 100 200 m", "text 124 200 3"}));
+}
+
+TEST_F(Recording, LoweredPartWithBaseLineAlignment)
+{
+    EXPECT_EQ(qa_drawlabel(dc_, 10, 100, "q@b2@@x", "MAIN", "SMALL", TA_BASELINE), 30);
+    // b with bottom alignment: y + 30/10; "@@" returns to y.  q is 17 wide
+    // at 30, "2" is 11 wide at 18.
+    EXPECT_EQ(drawn(), (Records{"align 24", "text 10 100 q", "text 27 103 2", "text 38 100 x"}));
+}
+
+TEST_F(Recording, DeltaSignIsATriangleWithTheSelectedPen)
+{
+    qa_drawlabel(dc_, 100, 200, "@dt", "MAIN", "SMALL", TA_TOP);
+    EXPECT_EQ(drawn(), (Records{"align 0", "move 100 226", "line 110 226", "line 105 216", "line 100 226",
+                                "text 115 200 t"}));
+}
+
+TEST_F(Recording, UnknownFontsCountAsThirtyAndEighteen)
+{
+    EXPECT_EQ(qa_drawlabel(dc_, 0, 0, "W@tW@", "nofont", "nosmall", TA_TOP), 0);
+    EXPECT_EQ(drawn("text"), (Records{"text 0 0 W", "text 30 0 W"}));
+}
+
+TEST_F(Recording, EmptyLabelOnlySetsTheAlignment)
+{
+    EXPECT_EQ(qa_drawlabel(dc_, 5, 5, "", "MAIN", "SMALL", TA_BOTTOM), 30);
+    EXPECT_EQ(drawn(), (Records{"align 8"}));
+}
+
+TEST_F(Recording, WideFormDrawsWindows1252)
+{
+    EXPECT_EQ(qa_drawlabelw(dc_, 0, 0, "\xE4\x80", "MAIN", "SMALL", TA_TOP), 30);
+    // ä is 57.1 % of 30 (18 rounded up); byte 0x80 is the euro sign.
+    EXPECT_EQ(drawn("text"), (Records{"text 0 0 <228>", "text 18 0 <8364>"}));
+}
+
+TEST_F(Recording, Line)
+{
+    EXPECT_NE(qa_drawline(dc_, 1, 2, 30, 40, "GRID"), 0);
+    EXPECT_NE(qa_drawline(dc_, -5, -6, 7, 8, "none"), 0);
+    EXPECT_EQ(drawn(), (Records{"move 1 2", "line 30 40", "move -5 -6", "line 7 8"}));
+}
+
+TEST_F(Recording, TableOfTwoRowsAndThreeColumns)
+{
+    EXPECT_NE(qa_drawtable(dc_, 10, 20, 30, 15, 2, 3, "GRID", "FRAME"), 0);
+    // Three rows of the grid, four columns, then the frame over them.
+    EXPECT_EQ(drawn(), (Records{
+                           "move 10 20",  "line 100 20", "move 10 35",  "line 100 35", "move 10 50",  "line 100 50",
+                           "move 10 20",  "line 10 50",  "move 40 20",  "line 40 50",  "move 70 20",  "line 70 50",
+                           "move 100 20", "line 100 50", "move 10 20",  "line 100 20", "line 100 50", "line 10 50",
+                           "line 10 20",
+                       }));
+}
+
+TEST_F(Recording, EmptyTableAndSixteenBitCoordinates)
+{
+    qa_drawtable(dc_, 5, 6, 30, 15, 0, 0, "GRID", "FRAME");
+    qa_drawtable(dc_, 0, 0, 40000, 1, 0, 1, "GRID", "FRAME");
+    EXPECT_EQ(drawn(), (Records{
+                           "move 5 6", "line 5 6", "move 5 6", "line 5 6", "move 5 6", "line 5 6", "line 5 6",
+                           "line 5 6", "line 5 6",
+                           // 40000 is -25536 as a 16-bit coordinate.
+                           "move 0 0", "line -25536 0", "move 0 0", "line 0 0", "move -25536 0", "line -25536 0",
+                           "move 0 0", "line -25536 0", "line -25536 0", "line 0 0", "line 0 0",
+                       }));
+}
+
+} // namespace
