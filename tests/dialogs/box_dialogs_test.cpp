@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,35 +24,18 @@ std::string item_text(HWND dialog, int id)
     return text;
 }
 
-// Reads the countdown line every 100 ms while a box runs (thread timers run
-// inside the box's own message loop), keeping each new text.
-class CountdownRecorder {
-public:
-    explicit CountdownRecorder(HWND dialog)
-    {
-        dialog_ = dialog;
-        lines_.clear();
-        timer_ = SetTimer(nullptr, 0, 100, &CountdownRecorder::tick);
-        tick(nullptr, 0, 0, 0);
-    }
-    ~CountdownRecorder() { KillTimer(nullptr, timer_); }
-    static const std::vector<std::string> &lines() { return lines_; }
-
-private:
-    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        if (!IsWindow(dialog_))
-            return;
-        const std::string line = item_text(dialog_, kCountdown);
-        if (lines_.empty() || lines_.back() != line)
-            lines_.push_back(line);
-    }
-    static HWND dialog_;
-    static std::vector<std::string> lines_;
-    UINT_PTR timer_ = 0;
-};
-HWND CountdownRecorder::dialog_ = nullptr;
-std::vector<std::string> CountdownRecorder::lines_;
+// The countdown lines of `counting_box`, read every 100 ms by a thread timer
+// (it runs inside the box's own message loop), each new text once.
+HWND counting_box = nullptr;
+std::vector<std::string> countdown_lines;
+void CALLBACK record_countdown(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!IsWindow(counting_box))
+        return;
+    const std::string line = item_text(counting_box, kCountdown);
+    if (countdown_lines.empty() || countdown_lines.back() != line)
+        countdown_lines.push_back(line);
+}
 
 class BoxTest : public ::testing::Test {
 protected:
@@ -109,18 +91,21 @@ TEST_F(BoxTest, TemplatesHaveTheirControls)
 TEST_F(BoxTest, TimedBoxCountsDownAndClosesItself)
 {
     DialogWatch watch;
-    std::unique_ptr<CountdownRecorder> recorder;
-    watch.set_action([&](HWND box) { recorder = std::make_unique<CountdownRecorder>(box); });
+    watch.set_action([&](HWND box) {
+        counting_box = box;
+        record_countdown(nullptr, 0, 0, 0);
+    });
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, record_countdown);
     const DWORD start = GetTickCount();
     EXPECT_EQ(qa_timedmsgbox(nullptr, L"Saved.", 2), 0);
     const DWORD took = GetTickCount() - start;
-    recorder.reset();
+    KillTimer(nullptr, timer);
     ASSERT_EQ(watch.seen().size(), 1u);
     EXPECT_EQ(watch.seen()[0].text(kMessage), "Saved.");
     EXPECT_EQ(watch.seen()[0].caption, "Planner");
     const std::vector<std::string> expected = {"This window is automatically closing in 2 s",
                                                "This window is automatically closing in 1 s"};
-    EXPECT_EQ(CountdownRecorder::lines(), expected);
+    EXPECT_EQ(countdown_lines, expected);
     EXPECT_GE(took, 1900u);
 }
 

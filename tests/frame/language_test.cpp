@@ -14,14 +14,9 @@ using kavo_test::DialogWatch;
 
 TEST(Langdb, BadTablesGiveAnErrorAndNoFiles)
 {
-    const char *bad[] = {
-        "id\t1512:English\n1\ta\n1\tb\n",   // duplicate id
-        "id\t1600:Klingon\n",               // attribute id out of range
-        "nr\t1512:English\n",               // header
-        "id\t1512:English\nx\ta\n",         // id not a number
-        "id\t1512:English\n1\tbad\\x\n",    // escape
-        "id\t1512:English\n1\ta\tb\n",      // too many cells
-    };
+    // The parser's cases are tested with it; here only that the tool fails
+    // whole, for a header and for a row.
+    const char *bad[] = {"nr\t1512:English\n", "id\t1512:English\n1\ta\n1\tb\n"};
     for (const char *table : bad) {
         SCOPED_TRACE(table);
         const kavo_test::LanguageFiles files = kavo_test::run_langdb(table, "kavo_bad_table");
@@ -31,8 +26,9 @@ TEST(Langdb, BadTablesGiveAnErrorAndNoFiles)
     }
 }
 
-// Before any database: defaults, nothing shown, the default language.
-TEST(LanguageClosed, DefaultsWithoutMessages)
+// Before any database: defaults and the default language without a word;
+// only reading says that there is nothing to read.
+TEST(LanguageClosed, DefaultsWithoutMessagesReadingSaysSo)
 {
     DialogWatch watch;
     char out[50] = "junk";
@@ -45,11 +41,7 @@ TEST(LanguageClosed, DefaultsWithoutMessages)
     EXPECT_STREQ(qlg_copy_def(out, 2001, sizeof out, "Default"), "Default");
     EXPECT_STREQ(qlg_copy_wsz_def(wide, 2001, sizeof wide, "Default"), L"Default");
     EXPECT_TRUE(watch.seen().empty());
-}
 
-TEST(LanguageClosed, ReadingWithoutADatabaseSaysSo)
-{
-    DialogWatch watch;
     EXPECT_EQ(qlg_openDOS(), -1);
     qlg_closeDOS();
     EXPECT_EQ(qlg_set_language("Deutsch"), 1512);
@@ -161,15 +153,13 @@ TEST_F(LanguageTest, SapLettersChooseTheLanguage)
 TEST_F(LanguageTest, ColumnsSplitAtTheBar)
 {
     char first[20], second[20];
-    qlg_copy_columns_def(first, second, 100, sizeof first, "");
-    EXPECT_STREQ(first, "Width");
-    EXPECT_STREQ(second, "mm");
-    qlg_copy_columns_def(first, second, 101, sizeof first, "");
-    EXPECT_STREQ(first, "Height");
-    EXPECT_STREQ(second, "");
-    qlg_copy_columns_def(first, second, 999, 4, "left|right");
-    EXPECT_STREQ(first, "lef");
-    EXPECT_STREQ(second, "rig");
+    const auto columns = [&](int32_t id, int32_t size, const char *def) {
+        qlg_copy_columns_def(first, second, id, size, def);
+        return std::string(first) + "/" + second;
+    };
+    EXPECT_EQ(columns(100, sizeof first, ""), "Width/mm");
+    EXPECT_EQ(columns(101, sizeof first, ""), "Height/");
+    EXPECT_EQ(columns(999, 4, "left|right"), "lef/rig");
     wchar_t wfirst[20], wsecond[20];
     qlg_copy_columns_wsz_def(wfirst, wsecond, 100, sizeof wfirst, "");
     EXPECT_STREQ(wfirst, L"Width");
@@ -238,20 +228,19 @@ TEST_F(LanguageTest, DialogAndWindowTexts)
     for (int id = 1; id <= 8; ++id)
         EXPECT_EQ(item(id), expected[id - 1]) << id;
 
-    char title[100];
+    const auto title = [&] {
+        wchar_t text[100];
+        GetWindowTextW(window, text, 100);
+        return std::wstring(text);
+    };
     qlg_setdlgname(window, 101);
-    GetWindowTextA(window, title, sizeof title);
-    EXPECT_STREQ(title, "Demo - Height");
+    EXPECT_EQ(title(), L"Demo - Height");
     qlg_setdlgname(window, 999);
-    GetWindowTextA(window, title, sizeof title);
-    EXPECT_STREQ(title, "Demo");
-    wchar_t wtitle[100];
+    EXPECT_EQ(title(), L"Demo");
     qlg_setdlgname_extra_wsz(window, 101, L" [draft]");
-    GetWindowTextW(window, wtitle, 100);
-    EXPECT_STREQ(wtitle, L"Demo - Height [draft]");
+    EXPECT_EQ(title(), L"Demo - Height [draft]");
     qlg_setdlgname_wsz(window, 999);
-    GetWindowTextW(window, wtitle, 100);
-    EXPECT_STREQ(wtitle, L"Demo");
+    EXPECT_EQ(title(), L"Demo");
     DestroyWindow(window);
 }
 

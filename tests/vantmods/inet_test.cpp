@@ -16,6 +16,20 @@
 
 namespace {
 
+// A TCP socket bound to a free port of 127.0.0.1.
+SOCKET bound_loopback_socket(int *port)
+{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(s, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
+    int length = sizeof addr;
+    getsockname(s, reinterpret_cast<sockaddr *>(&addr), &length);
+    *port = ntohs(addr.sin_port);
+    return s;
+}
+
 // Answers one request per connection, by path:
 //   /model   200 with a body       /secret  401
 //   /slow    200 after 1.5 s       anything else 404
@@ -25,14 +39,7 @@ public:
     {
         WSADATA wsa;
         WSAStartup(MAKEWORD(2, 2), &wsa);
-        listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(listener_, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
-        int length = sizeof addr;
-        getsockname(listener_, reinterpret_cast<sockaddr *>(&addr), &length);
-        port_ = ntohs(addr.sin_port);
+        listener_ = bound_loopback_socket(&port_);
         listen(listener_, 8);
         thread_ = std::thread([this] { serve(); });
     }
@@ -96,15 +103,9 @@ private:
 // A port on which nobody listens.
 int closed_port()
 {
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(s, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
-    int length = sizeof addr;
-    getsockname(s, reinterpret_cast<sockaddr *>(&addr), &length);
-    closesocket(s);
-    return ntohs(addr.sin_port);
+    int port = 0;
+    closesocket(bound_loopback_socket(&port));
+    return port;
 }
 
 class HttpClientTest : public ::testing::Test {

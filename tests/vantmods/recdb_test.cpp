@@ -128,21 +128,11 @@ TEST(LanguageTable, ErrorsNameTheirLine)
         int line;
     };
     const Case cases[] = {
-        {"", 0 + 1},
-        {"# only a comment\n", 1},
-        {"key\t1512:English\n", 1},
-        {"id\n", 1},
-        {"id\t1512English\n", 1},
-        {"id\t1500:Old\n", 1},
-        {"id\t1600:New\n", 1},
-        {"id\t1512:\n", 1},
-        {"id\t1512:English\t1512:Again\n", 1},
-        {"id\t1512:English\n1\ta\n1\tb\n", 3},
-        {"id\t1512:English\n#\nx1\ta\n", 3},
-        {"id\t1512:English\n-1\ta\n", 2},
-        {"id\t1512:English\n4294967296\ta\n", 2},
-        {"id\t1512:English\n1\ta\tb\n", 2},
-        {"id\t1512:English\n1\tbad\\q\n", 2},
+        {"", 1}, {"# only a comment\n", 1}, {"key\t1512:English\n", 1}, {"id\n", 1}, {"id\t1512English\n", 1},
+        {"id\t1500:Old\n", 1}, {"id\t1600:New\n", 1}, {"id\t1512:\n", 1}, {"id\t1512:English\t1512:Again\n", 1},
+        {"id\t1512:English\n1\ta\n1\tb\n", 3}, {"id\t1512:English\n#\nx1\ta\n", 3},
+        {"id\t1512:English\n-1\ta\n", 2}, {"id\t1512:English\n4294967296\ta\n", 2},
+        {"id\t1512:English\n1\ta\tb\n", 2}, {"id\t1512:English\n1\tbad\\q\n", 2},
         {"id\t1512:English\n1\tends\\\n", 2},
     };
     for (const Case &c : cases) {

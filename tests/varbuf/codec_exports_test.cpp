@@ -1,9 +1,7 @@
 // The record codecs through the DLL, as a host calls them.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
-#include <type_traits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -115,18 +113,6 @@ TEST(CodecExports, IdentityTextMatchesThePlatformConversion)
     }
 }
 
-template <typename Text>
-std::string hex_units(const Text &text)
-{
-    std::string out;
-    char unit[8];
-    for (auto c : text) {
-        std::snprintf(unit, sizeof unit, "%X ", static_cast<unsigned>(static_cast<std::make_unsigned_t<decltype(c)>>(c)));
-        out += unit;
-    }
-    return out;
-}
-
 // Every short byte sequence of the interesting kinds (ASCII, continuation
 // bytes of each range, every kind of lead) reads as the platform converts.
 TEST(CodecExports, IdentityTextReadsAsThePlatformConverts)
@@ -148,8 +134,7 @@ TEST(CodecExports, IdentityTextReadsAsThePlatformConverts)
         std::u16string got(reinterpret_cast<const char16_t *>(d->s_data.sid), 21);
         got.resize(got.find(u'\0') == std::u16string::npos ? 21 : got.find(u'\0'));
         if (got != std::u16string(reinterpret_cast<const char16_t *>(expected)) && ++mismatches < 40)
-            ADD_FAILURE() << "bytes " << hex_units(utf8) << " gave " << hex_units(got) << ", platform "
-                          << hex_units(std::u16string(reinterpret_cast<const char16_t *>(expected)));
+            ADD_FAILURE() << "bytes " << testing::PrintToString(utf8) << " read differently";
     }
     EXPECT_EQ(mismatches, 0);
 }
