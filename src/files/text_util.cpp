@@ -62,6 +62,22 @@ void upcase_nordic(char *text)
     }
 }
 
+bool ascii_iequal(const char *a, const char *b, std::size_t limit)
+{
+    for (std::size_t i = 0; i < limit; ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if (x >= 'a' && x <= 'z')
+            x = static_cast<unsigned char>(x - 32);
+        if (y >= 'a' && y <= 'z')
+            y = static_cast<unsigned char>(y - 32);
+        if (x != y)
+            return false;
+        if (!x)
+            return true;
+    }
+    return true;
+}
+
 int smart_sprint(char *buffer, int size, double value, int decimals)
 {
     std::vector<char> text;

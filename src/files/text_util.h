@@ -11,6 +11,10 @@ namespace kavo {
 // (a umlaut, o umlaut, a ring) become 196, 214 and 197.  Other bytes stay.
 void upcase_nordic(char *text);
 
+// Compares two texts ignoring the case of the ASCII letters only, up to
+// their ends or `limit` characters, whichever comes first.
+bool ascii_iequal(const char *a, const char *b, std::size_t limit = static_cast<std::size_t>(-1));
+
 // Formats value with `decimals` digits after the point (negative: six),
 // removes trailing zeros and then a bare point, and turns "-0" into "0".
 // At most size - 1 characters are stored; returns the length stored.

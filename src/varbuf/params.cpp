@@ -2,27 +2,12 @@
 #include <cstring>
 #include <string>
 
+#include "files/text_util.h"
 #include "varbuf/designdata.h"
 #include "varbuf/text_field.h"
 
 namespace kavo {
 namespace {
-
-bool ascii_iequal(const char *a, const char *b, std::size_t limit)
-{
-    for (std::size_t i = 0; i < limit; ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-        if (x >= 'a' && x <= 'z')
-            x = static_cast<unsigned char>(x - 32);
-        if (y >= 'a' && y <= 'z')
-            y = static_cast<unsigned char>(y - 32);
-        if (x != y)
-            return false;
-        if (!x)
-            return true;
-    }
-    return true;
-}
 
 constexpr std::size_t kKeyField = sizeof(propar_entry{}.key);
 constexpr std::size_t kValueField = sizeof(propar_entry{}.value);

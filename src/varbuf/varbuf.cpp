@@ -12,21 +12,6 @@ namespace {
 
 constexpr char kSeparator = '|';
 
-bool ascii_iequal(const char *a, const char *b)
-{
-    for (;; ++a, ++b) {
-        unsigned char x = static_cast<unsigned char>(*a), y = static_cast<unsigned char>(*b);
-        if (x >= 'a' && x <= 'z')
-            x = static_cast<unsigned char>(x - 32);
-        if (y >= 'a' && y <= 'z')
-            y = static_cast<unsigned char>(y - 32);
-        if (x != y)
-            return false;
-        if (!x)
-            return true;
-    }
-}
-
 // Length of the text in a buffer of `size` bytes, or -1 when no NUL stands
 // inside it: then nothing may be appended.
 long text_length_within(const char *buffer, int size)
