@@ -36,20 +36,43 @@ uint32_t hash_bytes(const char *key, std::size_t length)
     return hash_end(hash, length);
 }
 
+constexpr uint64_t kOnes = 0x0101010101010101u, kLow7 = 0x7F7F7F7F7F7F7F7Fu;
+
+// High bit set in each byte of x that is zero, exactly (no false hits from
+// borrows, unlike the shorter formula).
+inline uint64_t zero_bytes(uint64_t x) { return ~(((x & kLow7) + kLow7) | x | kLow7); }
+
+// Whether a word holds the byte c; c is not 0, so zero padding never counts.
+inline bool has_byte(uint64_t word, unsigned char c) { return zero_bytes(word ^ (kOnes * c)) != 0; }
+
 // What a lookup needs to know of its key, found in one pass over it.
 struct KeyFacts {
     std::size_t length = 0;
+    uint64_t head = 0; // the first bytes, up to 8, as the index keeps them
     uint32_t hash = 0;
     bool separators = false; // "=" or "|"
     bool nordic = false;     // a Latin-1 letter that upper-casing maps beyond ASCII
 };
 
+// Keys are mostly a few letters and digits: those of up to 8 bytes are
+// gathered into one word and judged by word operations.
 KeyFacts key_facts(const char *key)
 {
     KeyFacts facts;
-    uint64_t hash = kHashSeed, chunk = 0;
     std::size_t n = 0;
-    for (; key[n]; ++n) {
+    for (; n < 8 && key[n]; ++n)
+        facts.head |= static_cast<uint64_t>(static_cast<unsigned char>(key[n])) << (8 * n);
+    if (n < 8 || !key[8]) {
+        facts.length = n;
+        facts.separators = has_byte(facts.head, '=') || has_byte(facts.head, '|');
+        // Those letters lie above 127: plain ASCII keys skip the search.
+        facts.nordic = (facts.head & (kOnes << 7)) != 0 &&
+                       (has_byte(facts.head, 228) || has_byte(facts.head, 246) || has_byte(facts.head, 229));
+        facts.hash = hash_end(hash_chunk(kHashSeed, facts.head), n);
+        return facts;
+    }
+    uint64_t hash = kHashSeed, chunk = 0;
+    for (n = 0; key[n]; ++n) {
         const unsigned char u = static_cast<unsigned char>(key[n]);
         facts.separators |= u == '=' || u == '|';
         facts.nordic |= u == 228 || u == 246 || u == 229;
@@ -89,10 +112,7 @@ bool plain(const KeyFacts &facts, const char *key)
 // time while they lie inside the text.
 const char *value_end(const char *p, const char *end)
 {
-    constexpr uint64_t kOnes = 0x0101010101010101u, kLow7 = 0x7F7F7F7F7F7F7F7Fu;
     constexpr uint64_t kBars = kOnes * '|', kEquals = kOnes * '=';
-    // High bit set in each byte of x that is zero, exactly.
-    const auto zero_bytes = [](uint64_t x) { return ~(((x & kLow7) + kLow7) | x | kLow7); };
     while (end - p >= 8) {
         uint64_t word;
         std::memcpy(&word, p, sizeof word);
@@ -109,17 +129,44 @@ const char *value_end(const char *p, const char *end)
 // The first "|" or "=" of an item, as value_end finds it.
 inline const char *key_end(const char *p, const char *end) { return value_end(p, end); }
 
-// hash_bytes of a key inside the text; a key of at most 8 bytes with 8
-// bytes of text after its start is hashed from one load.
-inline uint32_t key_hash_in_text(const char *key, std::size_t length, const char *end)
+// The number of "|" in a text, eight bytes at a time.
+std::size_t count_bars(const char *p, const char *end)
 {
-    if (length > 8 || end - key < 8)
-        return hash_bytes(key, length);
-    uint64_t word;
-    std::memcpy(&word, key, sizeof word);
-    if (length < 8)
-        word &= (uint64_t{1} << (8 * length)) - 1; // little-endian: the first bytes
-    return hash_end(hash_chunk(kHashSeed, word), length);
+    std::size_t count = 0;
+    for (; end - p >= 8; p += 8) {
+        uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        // One bit per bar at the bottom of its byte; the multiply sums the
+        // bytes into the top one (at most 8: no carry), cheaper than a
+        // population count where the target lacks the instruction.
+        count += static_cast<std::size_t>(((zero_bytes(word ^ (kOnes * '|')) >> 7) * kOnes) >> 56);
+    }
+    for (; p < end; ++p)
+        count += *p == '|';
+    return count;
+}
+
+// The first bytes (up to 8) of a key inside the text, as key_facts gathers
+// them: one load when 8 bytes of text follow the key's start.
+inline uint64_t key_head_in_text(const char *key, std::size_t length, const char *end)
+{
+    const std::size_t n = length < 8 ? length : 8;
+    uint64_t word = 0;
+    if (end - key >= 8) {
+        std::memcpy(&word, key, sizeof word);
+        if (n < 8)
+            word &= (uint64_t{1} << (8 * n)) - 1; // little-endian: the first bytes
+        return word;
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        word |= static_cast<uint64_t>(static_cast<unsigned char>(key[i])) << (8 * i);
+    return word;
+}
+
+// hash_bytes of a key whose head is known.
+inline uint32_t key_hash(const char *key, std::size_t length, uint64_t head)
+{
+    return length <= 8 ? hash_end(hash_chunk(kHashSeed, head), length) : hash_bytes(key, length);
 }
 
 // Keys are short: a plain loop beats a call.
@@ -161,16 +208,24 @@ int ItemFinder::find_date(const char *key, varbuf_date *out) const
 // with the length of its value as reading the item gives it: what follows
 // "key=" up to the next "|" or "=", within the first kItemChars characters
 // of the item, without its trailing blanks.
+struct IndexedFinder::Probe {
+    const char *key;
+    std::size_t length;
+    uint64_t head;
+    uint32_t hash;
+};
+
 IndexedFinder::IndexedFinder(const char *text) : ItemFinder(text)
 {
     if (!text)
         return;
     const std::size_t text_length = std::strlen(text);
-    const std::size_t items = 1 + static_cast<std::size_t>(std::count(text, text + text_length, '|'));
+    const std::size_t items = 1 + count_bars(text, text + text_length);
     std::size_t capacity = 16;
     while (capacity < items * 2)
         capacity *= 2;
-    slots_.reset(new Slot[capacity]()); // zeroed: all slots empty
+    table_.reset(new uint32_t[capacity]()); // zeroed: all slots empty
+    items_.reset(new Item[items]);          // filled as items are met
     mask_ = capacity - 1;
 
     const char *end = text + text_length;
@@ -184,9 +239,11 @@ IndexedFinder::IndexedFinder(const char *text) : ItemFinder(text)
             const char *value_stop = std::min(p, item + kItemChars);
             while (value_stop > value && value_stop[-1] == ' ')
                 --value_stop;
-            if (length > 0 && length <= static_cast<std::size_t>(kSearchKeyChars))
-                insert_first(Slot{item, key_hash_in_text(item, length, end), static_cast<uint16_t>(length),
+            if (length > 0 && length <= static_cast<std::size_t>(kSearchKeyChars)) {
+                const uint64_t head = key_head_in_text(item, length, end);
+                insert_first(Item{item, head, key_hash(item, length, head), static_cast<uint16_t>(length),
                                   static_cast<uint16_t>(value_stop > value ? value_stop - value : 0)});
+            }
             while (*p && *p != '|')
                 ++p;
         }
@@ -196,29 +253,34 @@ IndexedFinder::IndexedFinder(const char *text) : ItemFinder(text)
     }
 }
 
-void IndexedFinder::insert_first(const Slot &item)
+void IndexedFinder::insert_first(const Item &item)
 {
     for (std::size_t i = item.hash & mask_;; i = (i + 1) & mask_) {
-        Slot &slot = slots_[i];
-        if (!slot.key) {
-            slot = item;
+        uint32_t &slot = table_[i];
+        if (slot == 0) {
+            items_[item_count_] = item;
+            slot = ++item_count_;
             return;
         }
-        if (slot.hash == item.hash && slot.length == item.length && same_bytes(slot.key, item.key, item.length))
+        const Item &held = items_[slot - 1];
+        if (held.head == item.head && held.length == item.length &&
+            (item.length <= 8 || same_bytes(held.key + 8, item.key + 8, item.length - 8u)))
             return; // an earlier item has this key
     }
 }
 
-const IndexedFinder::Slot *IndexedFinder::locate(const char *key, std::size_t length, uint32_t hash) const
+const IndexedFinder::Item *IndexedFinder::locate(const Probe &probe) const
 {
-    if (!slots_)
+    if (!table_)
         return nullptr;
-    for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
-        const Slot &slot = slots_[i];
-        if (!slot.key)
+    for (std::size_t i = probe.hash & mask_;; i = (i + 1) & mask_) {
+        const uint32_t slot = table_[i];
+        if (slot == 0)
             return nullptr;
-        if (slot.hash == hash && slot.length == length && same_bytes(slot.key, key, length))
-            return &slot;
+        const Item &held = items_[slot - 1];
+        if (held.head == probe.head && held.length == probe.length &&
+            (probe.length <= 8 || same_bytes(held.key + 8, probe.key + 8, probe.length - 8)))
+            return &held;
     }
 }
 
@@ -229,11 +291,11 @@ const char *IndexedFinder::item_with_key(const char *key) const
     const KeyFacts facts = key_facts(key);
     if (!indexable(facts))
         return varbuf_item_with_key(text(), key);
-    const Slot *slot = locate(key, facts.length, facts.hash);
-    return slot ? slot->key : nullptr;
+    const Item *item = locate(Probe{key, facts.length, facts.head, facts.hash});
+    return item ? item->key : nullptr;
 }
 
-const IndexedFinder::Slot *IndexedFinder::plain_item(const char *key, bool *plain_key) const
+const IndexedFinder::Item *IndexedFinder::plain_item(const char *key, bool *plain_key) const
 {
     *plain_key = false;
     if (!text() || !key)
@@ -242,13 +304,13 @@ const IndexedFinder::Slot *IndexedFinder::plain_item(const char *key, bool *plai
     if (!plain(facts, key))
         return nullptr;
     *plain_key = true;
-    return locate(key, facts.length, facts.hash);
+    return locate(Probe{key, facts.length, facts.head, facts.hash});
 }
 
 int IndexedFinder::find_sz(const char *key, char *out, int out_size) const
 {
     bool plain_key;
-    const Slot *slot = plain_item(key, &plain_key);
+    const Item *slot = plain_item(key, &plain_key);
     if (!plain_key)
         return ItemFinder::find_sz(key, out, out_size);
     if (out && out_size > 0)
@@ -268,7 +330,7 @@ int IndexedFinder::find_sz(const char *key, char *out, int out_size) const
 int IndexedFinder::find_flo(const char *key, float *out) const
 {
     bool plain_key;
-    const Slot *slot = plain_item(key, &plain_key);
+    const Item *slot = plain_item(key, &plain_key);
     if (!plain_key || !out)
         return ItemFinder::find_flo(key, out);
     *out = 0;
@@ -291,7 +353,7 @@ int IndexedFinder::find_flo(const char *key, float *out) const
 int IndexedFinder::find_sho(const char *key, int16_t *out) const
 {
     bool plain_key;
-    const Slot *slot = plain_item(key, &plain_key);
+    const Item *slot = plain_item(key, &plain_key);
     if (!plain_key || !out)
         return ItemFinder::find_sho(key, out);
     *out = 0;

@@ -65,18 +65,26 @@ protected:
     const char *item_with_key(const char *key) const override;
 
 private:
-    struct Slot {
-        const char *key;       // the item's first byte in the text; null: empty slot
+    // An indexed item.  Keys of up to 8 bytes, the usual case, are compared
+    // as one word; longer keys by their bytes.
+    struct Item {
+        const char *key;       // the item's first byte in the text
+        uint64_t head;         // the key's first bytes (up to 8), little-endian, zero-padded
         uint32_t hash;
         uint16_t length;       // of the key, at most kSearchKeyChars
         uint16_t value_length; // of the value after "key=", as an item is read
     };
-    void insert_first(const Slot &slot);
+    struct Probe; // a key to look up, as the table compares it
+    void insert_first(const Item &item);
     // The item of a plain key, or null; *plain_key false for other keys.
-    const Slot *plain_item(const char *key, bool *plain_key) const;
-    const Slot *locate(const char *key, std::size_t length, uint32_t hash) const;
-    std::unique_ptr<Slot[]> slots_; // open addressing
-    std::size_t mask_ = 0;          // the number of slots less 1, a power of two less 1
+    const Item *plain_item(const char *key, bool *plain_key) const;
+    const Item *locate(const Probe &probe) const;
+    // Open addressing over the items: a table of item numbers plus one (0:
+    // an empty slot), so that only these small numbers need clearing.
+    std::unique_ptr<uint32_t[]> table_;
+    std::unique_ptr<Item[]> items_; // in text order, first of each key only
+    uint32_t item_count_ = 0;
+    std::size_t mask_ = 0; // the number of slots less 1, a power of two less 1
 };
 
 } // namespace kavo

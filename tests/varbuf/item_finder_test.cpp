@@ -47,6 +47,14 @@ TEST(IndexedFinder, AnswersAsTheFindPrimitive)
         {"", {"A", ""}},
         {long_item.c_str(), {long_key.c_str(), longer_key.c_str()}}, // keys cut to 39 when read
         {"\xe4x=1|\xc4X=2", {"\xe4x", "\xc4X", "\xc4x"}},            // Latin-1 letters
+        // Keys around the 8 bytes compared as one word: same first 8 bytes,
+        // other lengths or other bytes after them, items near the text's end.
+        {"ABCDEFG=1|ABCDEFGH=2|ABCDEFGHI=3|ABCDEFGHJ=4|abcdefghj=5",
+         {"ABCDEFG", "ABCDEFGH", "ABCDEFGHI", "ABCDEFGHJ", "abcdefghJ", "ABCDEFGHK", "ABCDEFGHIJ"}},
+        {"AB=1|C=2", {"AB", "C", "A", "B"}},
+        {"X=0|ABCDEFGHI=9", {"ABCDEFGHI", "ABCDEFGH"}},
+        {"KEY\xf6=1|LONGKEY\xe5X=2|LONGKEYX\xe4=3", {"KEY\xf6", "KEY\xd6", "LONGKEY\xe5X", "LONGKEYX\xe4"}},
+        {"K|=1|K=2", {"K|", "K"}},
     };
     for (const auto &c : cases) {
         kavo::LinearFinder linear(c.text);
