@@ -750,6 +750,15 @@ KAVOAPI int32_t WINAPI qareg_get_userprofile_unitsystem(char *out, int32_t size)
 KAVOAPI int32_t WINAPI qareg_get_qbase_path(char *out, int32_t size);
 KAVOAPI int32_t WINAPI qareg_set_qbase_path(const char *path);
 KAVOAPI int32_t WINAPI qareg_set_default_room(const char *text);
+/* The default room: read from the "defaultRoom" value at the first
+ * qa_get_default_room and kept until the module is unloaded; a missing or
+ * unusable value gives built-in values (10 x 6 x 2.6 m, 24 and 20 degrees,
+ * 50 %, absorption class 2).  It never carries a room code or name, and its
+ * valid field is 1.  qa_get_default_room returns 0.  qa_set_default_room
+ * makes `in` the default room for this process at once, then stores it:
+ * -1 when it cannot be written (into 600 bytes, or to the registry). */
+KAVOAPI int32_t WINAPI qa_get_default_room(room *out);
+KAVOAPI int32_t WINAPI qa_set_default_room(const room *in);
 
 /* ---- List window and header strip ------------------------------------------- */
 

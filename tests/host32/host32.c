@@ -78,6 +78,7 @@ int main(int argc, char **argv)
 
     {
         qareg_key key;
+        room room_copy;
         qareg_init("Norvane", "Kavo", "userProfile", "QBasePath", &key);
         qareg_get_data(HKEY_CURRENT_USER, &key, (int32_t)sizeof text, text);
         qareg_set_data(HKEY_CURRENT_USER, &key, text);
@@ -85,6 +86,8 @@ int main(int argc, char **argv)
         qareg_get_qbase_path(text, (int32_t)sizeof text);
         qareg_set_qbase_path(text);
         qareg_set_default_room("");
+        qa_get_default_room(&room_copy);
+        qa_set_default_room(&room_copy);
     }
 
     qa_findfile(text, "x.dat", 0);
