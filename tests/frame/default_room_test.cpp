@@ -19,7 +19,7 @@ void expect_builtin(const room &r)
                   {"RRW", r.rrw, 50.0f}, {"RPC", r.rpc, 0.0f},  {"RPH", r.rph, 0.0f}};
     for (const auto &f : fields)
         EXPECT_EQ(f.value, f.expected) << f.name;
-    EXPECT_EQ(r.rac, 2);
+    EXPECT_EQ(+r.rac, 2);
     EXPECT_EQ(std::memcmp(r.ra, kAverage, sizeof kAverage), 0);
 }
 
@@ -35,7 +35,7 @@ TEST(DefaultRoom, NothingUsableStoredGivesBuiltInValues)
         EXPECT_EQ(r.valid, 1) << shown;
         EXPECT_STREQ(r.rcd, "") << shown;
         EXPECT_STREQ(r.rnm, "") << shown;
-        EXPECT_EQ(r.rrt, 0) << shown;
+        EXPECT_EQ(+r.rrt, 0) << shown;
         EXPECT_EQ(r.host1[0], 0) << shown << ": nothing of the old cache stays";
     }
 }
@@ -45,9 +45,9 @@ TEST(DefaultRoom, UnacceptedTextKeepsWhatTheReaderLeftInOtherFields)
     room r;
     kavo::load_default_room(r, "RLE=3.0|RCS=4|RDS=7.5|RQR=1.5|RNT=note");
     expect_builtin(r);
-    EXPECT_EQ(r.rcs, 4);
-    EXPECT_EQ(r.rds, 7.5f);
-    EXPECT_EQ(r.rqr, 1.5f);
+    EXPECT_EQ(+r.rcs, 4);
+    EXPECT_EQ(+r.rds, 7.5f);
+    EXPECT_EQ(+r.rqr, 1.5f);
     EXPECT_STREQ(r.rnt, "note");
 }
 
@@ -58,13 +58,13 @@ TEST(DefaultRoom, StoredRoomIsTakenWithoutCodeAndName)
     EXPECT_EQ(r.valid, 1);
     EXPECT_STREQ(r.rcd, "");
     EXPECT_STREQ(r.rnm, "");
-    EXPECT_EQ(r.rle, 4.5f);
-    EXPECT_EQ(r.rhe, 3.0f);
-    EXPECT_EQ(r.rts, 22.0f);
-    EXPECT_EQ(r.rwi, 0.0f) << "no built-in value is mixed into a stored room";
-    EXPECT_EQ(r.rac, 5);
-    EXPECT_EQ(r.ra[0], 0.5f);
-    EXPECT_EQ(r.rrt, 2);
+    EXPECT_EQ(+r.rle, 4.5f);
+    EXPECT_EQ(+r.rhe, 3.0f);
+    EXPECT_EQ(+r.rts, 22.0f);
+    EXPECT_EQ(+r.rwi, 0.0f) << "no built-in value is mixed into a stored room";
+    EXPECT_EQ(+r.rac, 5);
+    EXPECT_EQ(+r.ra[0], 0.5f);
+    EXPECT_EQ(+r.rrt, 2);
 }
 
 } // namespace
