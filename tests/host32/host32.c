@@ -75,6 +75,10 @@ int main(int argc, char **argv)
     unit_set_static(NULL, 1, 2, 12, f);
     unit_set_static_label(NULL, 2, 12);
     unit_get_edit(NULL, 1, 12, &f, 0.0f, 1.0f, 0);
+    if (argc > 3) {
+        float coefficients[8] = {0};
+        qa_absorption_dlg(NULL, &s, coefficients);
+    }
 
     {
         qareg_key key;
