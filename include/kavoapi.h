@@ -660,7 +660,8 @@ KAVOAPI int32_t WINAPI unit_get_edit(HWND dialog, int32_t edit_id, int32_t prope
  * 4 "Live", 5 "User defined") and the coefficients of the eight octave
  * bands 63 Hz to 8 kHz.  Choosing a standard class shows its built-in
  * values; only the user class's values can be typed, each from 0.01 to 1
- * (comma or point).  The user class shows the values given at the call.
+ * (comma or point).  The user class shows the values given at the call
+ * when the class given is 5, zeros otherwise, however often it is left.
  * On OK writes the class and the 8 values and returns 0; on Cancel, or when
  * the dialog cannot be shown, returns -1 and changes nothing. */
 KAVOAPI int32_t WINAPI qa_absorption_dlg(HWND parent, int16_t *absorption_class, float *coefficients);

@@ -168,20 +168,4 @@ TEST_F(DefaultRoomCache, RoomTooLongToStoreStillBecomesTheDefault)
     EXPECT_EQ(+module_.current().rle, 1e30f);
 }
 
-TEST_F(DefaultRoomCache, StoredUnderTheCurrentBranch)
-{
-    qareg_set_kavo_branch_name("Other");
-    room in = {};
-    in.rle = 5.0f;
-    EXPECT_EQ(qa_set_default_room(&in), 0);
-    qareg_set_kavo_branch_name("Kavo");
-    EXPECT_EQ(stored_value(), "<missing>");
-    char other[600] = "";
-    DWORD bytes = sizeof other;
-    EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, "SOFTWARE\\Norvane\\Other\\userProfile", "defaultRoom", RRF_RT_REG_SZ,
-                           nullptr, other, &bytes),
-              ERROR_SUCCESS);
-    EXPECT_NE(std::strstr(other, "RLE=5.00"), nullptr) << other;
-}
-
 } // namespace
