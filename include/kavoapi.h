@@ -695,6 +695,16 @@ KAVOAPI int32_t WINAPI unit_set_static_label(HWND dialog, int32_t label_id, int3
 KAVOAPI int32_t WINAPI unit_get_edit(HWND dialog, int32_t edit_id, int32_t property, float *out, float minimum,
                                      float maximum, int32_t warn);
 
+/* The room absorption dialog, modal over parent: the class (0 "Dead" to
+ * 4 "Live", 5 "User defined") and the coefficients of the eight octave
+ * bands 63 Hz to 8 kHz.  Choosing a standard class shows its built-in
+ * values; only the user class's values can be typed, each from 0.01 to 1
+ * (comma or point).  The user class shows the values given at the call
+ * when the class given is 5, zeros otherwise, however often it is left.
+ * On OK writes the class and the 8 values and returns 0; on Cancel, or when
+ * the dialog cannot be shown, returns -1 and changes nothing. */
+KAVOAPI int32_t WINAPI qa_absorption_dlg(HWND parent, int16_t *absorption_class, float *coefficients);
+
 /* ---- Module settings -----------------------------------------------------
  * qa_init_paths stores the application title (cut to 79 characters), the
  * three folders searched for files and the ini file path (each cut to 299
@@ -789,6 +799,15 @@ KAVOAPI int32_t WINAPI qareg_get_userprofile_unitsystem(char *out, int32_t size)
 KAVOAPI int32_t WINAPI qareg_get_qbase_path(char *out, int32_t size);
 KAVOAPI int32_t WINAPI qareg_set_qbase_path(const char *path);
 KAVOAPI int32_t WINAPI qareg_set_default_room(const char *text);
+/* The default room: read from the "defaultRoom" value at the first
+ * qa_get_default_room and kept until the module is unloaded; a missing or
+ * unusable value gives built-in values (10 x 6 x 2.6 m, 24 and 20 degrees,
+ * 50 %, absorption class 2).  It never carries a room code or name, and its
+ * valid field is 1.  qa_get_default_room returns 0.  qa_set_default_room
+ * makes `in` the default room for this process at once, then stores it:
+ * -1 when it cannot be written (into 600 bytes, or to the registry). */
+KAVOAPI int32_t WINAPI qa_get_default_room(room *out);
+KAVOAPI int32_t WINAPI qa_set_default_room(const room *in);
 
 /* ---- List window and header strip ------------------------------------------- */
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "frame/default_room.h"
 #include "frame/module_state.h"
 #include "kavoapi.h"
 #include "util/guard.h"
@@ -110,4 +111,58 @@ extern "C" int32_t WINAPI qareg_set_qbase_path(const char *path)
 extern "C" int32_t WINAPI qareg_set_default_room(const char *text)
 {
     return kavo::guarded(-1, [&] { return kavo::set_user_profile_value("defaultRoom", text); });
+}
+
+namespace kavo {
+namespace {
+
+// Loaded at the first request and kept until the module is unloaded:
+// later changes by other programs are not seen.
+struct DefaultRoomCache {
+    room cached{};
+    bool loaded = false;
+};
+
+DefaultRoomCache &default_room_cache()
+{
+    static DefaultRoomCache cache;
+    return cache;
+}
+
+} // namespace
+} // namespace kavo
+
+extern "C" int32_t WINAPI qa_get_default_room(room *out)
+{
+    return kavo::guarded(-1, [&] {
+        kavo::DefaultRoomCache &cache = kavo::default_room_cache();
+        if (!cache.loaded) {
+            char text[kavo::kDefaultRoomTextBytes];
+            const bool read = kavo::get_user_profile_value("defaultRoom", text, sizeof text) == 0;
+            kavo::load_default_room(cache.cached, read ? text : nullptr);
+            cache.loaded = true;
+        }
+        if (out)
+            *out = cache.cached;
+        return 0;
+    });
+}
+
+extern "C" int32_t WINAPI qa_set_default_room(const room *in)
+{
+    return kavo::guarded(-1, [&] {
+        if (!in)
+            return -1;
+        kavo::DefaultRoomCache &cache = kavo::default_room_cache();
+        // The cache takes the room even when it cannot be stored.
+        cache.cached = *in;
+        kavo::clear_room_identity(cache.cached);
+        char text[kavo::kDefaultRoomTextBytes] = "";
+        if (qa_varbuf_write_room(&cache.cached, text, sizeof text) != 0)
+            return -1;
+        if (qareg_set_default_room(text) != 0)
+            return -1;
+        cache.loaded = true;
+        return 0;
+    });
 }

@@ -1,6 +1,10 @@
 #include "units/absorption.h"
 
+#include <algorithm>
 #include <cstring>
+
+#include "util/number_text.h"
+#include "varbuf/text_field.h"
 
 namespace kavo {
 
@@ -24,6 +28,50 @@ void room_default_absorption(room &r)
 {
     r.rac = kDefaultAbsorptionClass;
     absorption_class_coefficients(kDefaultAbsorptionClass, r.ra);
+}
+
+CoefficientRead read_coefficient(char *typed, float *value)
+{
+    rtrim_blanks(typed);
+    std::replace(typed, typed + std::strlen(typed), ',', '.');
+    float number = 0;
+    if (typed[0] && !scan_float(typed, &number))
+        return CoefficientRead::kUnreadable;
+    if (!(kMinCoefficient <= number && number <= kMaxCoefficient))
+        return CoefficientRead::kOutOfRange;
+    *value = number;
+    return CoefficientRead::kAccepted;
+}
+
+std::size_t coefficient_range_text(char *out, std::size_t out_size)
+{
+    char low[16], high[16];
+    format_fixed(low, sizeof low, kMinCoefficient, 2);
+    format_fixed(high, sizeof high, kMaxCoefficient, 2);
+    const std::size_t length = std::strlen(low) + std::strlen(high) + 7;
+    if (!out || out_size <= length) {
+        if (out && out_size > 0)
+            out[0] = 0;
+        return 0;
+    }
+    std::strcpy(out, low);
+    std::strcat(out, " ... ");
+    std::strcat(out, high);
+    std::strcat(out, " !");
+    return length;
+}
+
+ScreenPoint position_near_pointer(ScreenPoint pointer, int width, int height, const ScreenRect &bounds)
+{
+    constexpr int kPointerOffset = 50;
+    constexpr int kMargin = 10;
+    ScreenPoint at{std::max(pointer.x - kPointerOffset, bounds.left + kMargin),
+                   std::max(pointer.y - kPointerOffset, bounds.top + kMargin)};
+    if (at.x + width > bounds.right - kMargin)
+        at.x = bounds.right - kMargin - width;
+    if (at.y + height > bounds.bottom - kMargin)
+        at.y = bounds.bottom - kMargin - height;
+    return at;
 }
 
 } // namespace kavo

@@ -3,6 +3,7 @@
 // class whose coefficients the user types in.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #define KAVOAPI_RECORDS_ONLY
@@ -31,5 +32,35 @@ void absorption_class_coefficients(int16_t class_id, float *out);
 
 // RAC := the default class, RA0..RA7 := its coefficients.
 void room_default_absorption(room &r);
+
+// ---- the absorption dialog's rules --------------------------------------
+
+// Coefficients typed by the user must lie in this range, both ends included.
+inline constexpr float kMinCoefficient = 0.01f;
+inline constexpr float kMaxCoefficient = 1.0f;
+
+enum class CoefficientRead { kAccepted, kUnreadable, kOutOfRange };
+
+// Reads a typed coefficient: trailing blanks are ignored, a comma counts as
+// the decimal point and an empty text as 0.  `typed` is rewritten in place.
+// *value is set only when the result is kAccepted.
+CoefficientRead read_coefficient(char *typed, float *value);
+
+// The message shown for a coefficient out of range: "0.01 ... 1.00 !".
+// Returns the length, 0 when out is too small.
+std::size_t coefficient_range_text(char *out, std::size_t out_size);
+
+struct ScreenRect {
+    int left, top, right, bottom;
+};
+struct ScreenPoint {
+    int x, y;
+};
+
+// Where a window of the given size goes so that it opens under the mouse
+// pointer (its corner 50 pixels up and left of it) but keeps 10 pixels off
+// every edge of `bounds`; a window too big for that ends 10 pixels inside
+// the right and bottom edges.
+ScreenPoint position_near_pointer(ScreenPoint pointer, int width, int height, const ScreenRect &bounds);
 
 } // namespace kavo

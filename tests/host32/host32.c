@@ -75,9 +75,14 @@ int main(int argc, char **argv)
     unit_set_static(NULL, 1, 2, 12, f);
     unit_set_static_label(NULL, 2, 12);
     unit_get_edit(NULL, 1, 12, &f, 0.0f, 1.0f, 0);
+    if (argc > 3) {
+        float coefficients[8] = {0};
+        qa_absorption_dlg(NULL, &s, coefficients);
+    }
 
     {
         qareg_key key;
+        room room_copy;
         qareg_init("Norvane", "Kavo", "userProfile", "QBasePath", &key);
         qareg_get_data(HKEY_CURRENT_USER, &key, (int32_t)sizeof text, text);
         qareg_set_data(HKEY_CURRENT_USER, &key, text);
@@ -85,6 +90,8 @@ int main(int argc, char **argv)
         qareg_get_qbase_path(text, (int32_t)sizeof text);
         qareg_set_qbase_path(text);
         qareg_set_default_room("");
+        qa_get_default_room(&room_copy);
+        qa_set_default_room(&room_copy);
     }
 
     qa_findfile(text, "x.dat", 0);
