@@ -166,25 +166,25 @@ TEST(DibRead, GifNamesGoToTheGifReaderWhateverTheContents)
 
 TEST(GifRead, MessagesOfTheRefusals)
 {
-    using kavo_test::GifSpec;
+    using kavo_test::GifPlan;
     auto gif = [](auto change) {
-        GifSpec s;
+        GifPlan s;
         s.data = kavo_test::lzw_data(2, {{4, 3}, {0, 3}, {1, 3}, {0, 3}, {5, 4}});
         change(s);
         return kavo_test::gif_file(s);
     };
-    Bytes truncated = gif([](GifSpec &) {});
+    Bytes truncated = gif([](GifPlan &) {});
     truncated.resize(truncated.size() - 2);
     const struct {
         Bytes contents;
         const char *message;
     } cases[] = {
-        {gif([](GifSpec &s) { s.separator = '!'; }), "Error in GIF-image separator"},
-        {gif([](GifSpec &s) { s.image_flags = 0x80; }), "Local color-table not supported!"},
+        {gif([](GifPlan &s) { s.separator = '!'; }), "Error in GIF-image separator"},
+        {gif([](GifPlan &s) { s.image_flags = 0x80; }), "Local color-table not supported!"},
         {truncated, "Error reading Gif!"},
-        {gif([](GifSpec &s) { s.data[0] = 10; }), "Error - Bad codesize in gif!"},
-        {gif([](GifSpec &s) { s.width = 2; }), "Liikaa bittej\xE4!"},
-        {gif([](GifSpec &s) { s.height = 40000; }), "Uknown GIF-file-format!"},
+        {gif([](GifPlan &s) { s.data[0] = 10; }), "Error - Bad codesize in gif!"},
+        {gif([](GifPlan &s) { s.width = 2; }), "Liikaa bittej\xE4!"},
+        {gif([](GifPlan &s) { s.height = 40000; }), "Uknown GIF-file-format!"},
     };
     for (const auto &c : cases) {
         const std::string path = temp_file("kavo_case.gif", c.contents);
@@ -200,9 +200,9 @@ TEST(GifRead, MessagesOfTheRefusals)
 
 TEST(GifRead, DecodedGifDrawsAndGoesToTheClipboard)
 {
-    kavo_test::GifSpec spec;
-    spec.data = kavo_test::lzw_data(2, {{4, 3}, {0, 3}, {1, 3}, {0, 3}, {5, 4}});
-    const std::string path = temp_file("kavo_ok.GIF", kavo_test::gif_file(spec));
+    kavo_test::GifPlan plan;
+    plan.data = kavo_test::lzw_data(2, {{4, 3}, {0, 3}, {1, 3}, {0, 3}, {5, 4}});
+    const std::string path = temp_file("kavo_ok.GIF", kavo_test::gif_file(plan));
     void *dib = qa_dib_read(path.c_str());
     ASSERT_NE(dib, nullptr);
     int32_t w = 0, h = 0;

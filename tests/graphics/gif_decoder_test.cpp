@@ -11,7 +11,7 @@ namespace {
 
 using kavo::GifStatus;
 using kavo_test::Bytes;
-using kavo_test::GifSpec;
+using kavo_test::GifPlan;
 using kavo_test::lzw_data;
 
 // The C heap, refusing blocks above a limit, counting what is live.
@@ -69,9 +69,9 @@ const Bytes kZeroOneZero = lzw_data(2, {{4, 3}, {0, 3}, {1, 3}, {0, 3}, {5, 4}})
 
 TEST(GifDecoder, ThreeByOneImageGivesOnePaddedRow)
 {
-    GifSpec spec;
-    spec.data = kZeroOneZero;
-    const Decoded d = decode(gif_file(spec));
+    GifPlan plan;
+    plan.data = kZeroOneZero;
+    const Decoded d = decode(gif_file(plan));
     ASSERT_EQ(d.status, GifStatus::ok);
     const std::size_t bits = 40 + 4 * 4;
     ASSERT_EQ(d.dib.size(), bits + 4 + 16);
@@ -89,10 +89,10 @@ TEST(GifDecoder, ThreeByOneImageGivesOnePaddedRow)
 TEST(GifDecoder, TopLineGoesToTheLastRowAndShortLastLineToTheStartOfItsRow)
 {
     // 3 x 2 with four pixels 1 1 0 | 1: rows of 4 bytes, image size 8.
-    GifSpec spec;
-    spec.height = 2;
-    spec.data = lzw_data(2, {{4, 3}, {1, 3}, {1, 3}, {0, 3}, {1, 4}, {5, 4}});
-    const Decoded d = decode(gif_file(spec));
+    GifPlan plan;
+    plan.height = 2;
+    plan.data = lzw_data(2, {{4, 3}, {1, 3}, {1, 3}, {0, 3}, {1, 4}, {5, 4}});
+    const Decoded d = decode(gif_file(plan));
     ASSERT_EQ(d.status, GifStatus::ok);
     EXPECT_EQ(u32(d.dib, 20), 8u);
     const std::size_t bits = 40 + 16;
@@ -101,11 +101,11 @@ TEST(GifDecoder, TopLineGoesToTheLastRowAndShortLastLineToTheStartOfItsRow)
 
 TEST(GifDecoder, ScreenFlagsZeroGiveATwoColourPalette)
 {
-    GifSpec spec;
-    spec.screen_flags = 0;
-    spec.width = 1;
-    spec.data = lzw_data(2, {{4, 3}, {1, 3}, {5, 3}});
-    const Decoded d = decode(gif_file(spec));
+    GifPlan plan;
+    plan.screen_flags = 0;
+    plan.width = 1;
+    plan.data = lzw_data(2, {{4, 3}, {1, 3}, {5, 3}});
+    const Decoded d = decode(gif_file(plan));
     ASSERT_EQ(d.status, GifStatus::ok);
     EXPECT_EQ(u32(d.dib, 32), 2u);
     EXPECT_EQ(d.dib[40 + 8], 1);
@@ -114,10 +114,10 @@ TEST(GifDecoder, ScreenFlagsZeroGiveATwoColourPalette)
 TEST(GifDecoder, CodeBeyondTheTableIsTakenAsTheNextFreeSlot)
 {
     // After 1 the next free slot is 6; 7 is decoded as if it were 6: "1 1".
-    GifSpec spec;
-    spec.width = 3;
-    spec.data = lzw_data(2, {{4, 3}, {1, 3}, {7, 3}, {5, 3}});
-    const Decoded d = decode(gif_file(spec));
+    GifPlan plan;
+    plan.width = 3;
+    plan.data = lzw_data(2, {{4, 3}, {1, 3}, {7, 3}, {5, 3}});
+    const Decoded d = decode(gif_file(plan));
     ASSERT_EQ(d.status, GifStatus::ok);
     EXPECT_EQ(Bytes(d.dib.begin() + 56, d.dib.begin() + 59), (Bytes{1, 1, 1}));
 }
@@ -126,33 +126,33 @@ TEST(GifDecoder, Refusals)
 {
     struct Case {
         const char *what;
-        GifSpec spec;
+        GifPlan plan;
         GifStatus expected;
         std::size_t cut = 0; // bytes dropped from the end
     };
     auto with = [](auto change) {
-        GifSpec s;
+        GifPlan s;
         s.data = kZeroOneZero;
         change(s);
         return s;
     };
     const Case cases[] = {
-        {"extension before the image", with([](GifSpec &s) { s.separator = '!'; }), GifStatus::bad_separator},
-        {"local colour table", with([](GifSpec &s) { s.image_flags = 0x80; }), GifStatus::local_table},
-        {"interlace bit ignored", with([](GifSpec &s) { s.image_flags = 0x40; }), GifStatus::ok},
-        {"width 32768", with([](GifSpec &s) { s.width = 32768; }), GifStatus::bad_size},
-        {"height 65535", with([](GifSpec &s) { s.height = 65535; }), GifStatus::bad_size},
-        {"width 0", with([](GifSpec &s) { s.width = 0; }), GifStatus::bad_size},
-        {"code size 1", with([](GifSpec &s) { s.data[0] = 1; }), GifStatus::bad_code_size},
-        {"code size 10", with([](GifSpec &s) { s.data[0] = 10; }), GifStatus::bad_code_size},
-        {"no image data", with([](GifSpec &s) { s.data.clear(); }), GifStatus::bad_code_size},
-        {"ends inside a sub-block", with([](GifSpec &) {}), GifStatus::read_error, 2},
-        {"ends inside the colour table", with([](GifSpec &) {}), GifStatus::read_error, 20},
-        {"more pixels than the image", with([](GifSpec &s) { s.width = 2; }), GifStatus::too_many_lines},
-        {"stops at the terminator", with([](GifSpec &s) { s.data = {2, 1, 0x04, 0}; }), GifStatus::ok},
+        {"extension before the image", with([](GifPlan &s) { s.separator = '!'; }), GifStatus::bad_separator},
+        {"local colour table", with([](GifPlan &s) { s.image_flags = 0x80; }), GifStatus::local_table},
+        {"interlace bit ignored", with([](GifPlan &s) { s.image_flags = 0x40; }), GifStatus::ok},
+        {"width 32768", with([](GifPlan &s) { s.width = 32768; }), GifStatus::bad_size},
+        {"height 65535", with([](GifPlan &s) { s.height = 65535; }), GifStatus::bad_size},
+        {"width 0", with([](GifPlan &s) { s.width = 0; }), GifStatus::bad_size},
+        {"code size 1", with([](GifPlan &s) { s.data[0] = 1; }), GifStatus::bad_code_size},
+        {"code size 10", with([](GifPlan &s) { s.data[0] = 10; }), GifStatus::bad_code_size},
+        {"no image data", with([](GifPlan &s) { s.data.clear(); }), GifStatus::bad_code_size},
+        {"ends inside a sub-block", with([](GifPlan &) {}), GifStatus::read_error, 2},
+        {"ends inside the colour table", with([](GifPlan &) {}), GifStatus::read_error, 20},
+        {"more pixels than the image", with([](GifPlan &s) { s.width = 2; }), GifStatus::too_many_lines},
+        {"stops at the terminator", with([](GifPlan &s) { s.data = {2, 1, 0x04, 0}; }), GifStatus::ok},
     };
     for (const Case &c : cases) {
-        Bytes file = gif_file(c.spec);
+        Bytes file = gif_file(c.plan);
         file.resize(file.size() - c.cut);
         EXPECT_EQ(decode(file).status, c.expected) << c.what;
     }
@@ -160,19 +160,19 @@ TEST(GifDecoder, Refusals)
 
 TEST(GifDecoder, CodeSizeNineIsAccepted)
 {
-    GifSpec spec;
-    spec.width = 1;
-    spec.data = lzw_data(9, {{512, 10}, {300, 10}, {513, 10}});
-    const Decoded d = decode(gif_file(spec));
+    GifPlan plan;
+    plan.width = 1;
+    plan.data = lzw_data(9, {{512, 10}, {300, 10}, {513, 10}});
+    const Decoded d = decode(gif_file(plan));
     ASSERT_EQ(d.status, GifStatus::ok);
     EXPECT_EQ(d.dib[56], 300 & 0xFF) << "an index above 255 keeps its low byte";
 }
 
 TEST(GifDecoder, SignatureAndMemory)
 {
-    GifSpec spec;
-    spec.data = kZeroOneZero;
-    Bytes file = gif_file(spec);
+    GifPlan plan;
+    plan.data = kZeroOneZero;
+    Bytes file = gif_file(plan);
     EXPECT_EQ(decode(file, 40).status, GifStatus::no_memory);
     EXPECT_EQ(decode(Bytes{'G', 'I'}).status, GifStatus::bad_signature);
     EXPECT_EQ(decode(Bytes{'G', 'I', 'F', '8'}).status, GifStatus::read_error);

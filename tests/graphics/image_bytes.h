@@ -22,7 +22,7 @@ inline void append32(Bytes &b, uint32_t v)
     append16(b, v >> 16);
 }
 
-struct GifSpec {
+struct GifPlan {
     unsigned width = 3, height = 1;
     uint8_t screen_flags = 0x81; // global table of 4 colours
     uint8_t image_flags = 0;
@@ -32,7 +32,7 @@ struct GifSpec {
 
 // Signature, screen descriptor, global colour table (entry i = i, 2i, 3i),
 // image descriptor, then the image data as given.
-inline Bytes gif_file(const GifSpec &s)
+inline Bytes gif_file(const GifPlan &s)
 {
     Bytes b = {'G', 'I', 'F', '8', '9', 'a'};
     append16(b, s.width);
