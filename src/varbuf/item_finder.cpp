@@ -327,6 +327,18 @@ int IndexedFinder::find_sz(const char *key, char *out, int out_size) const
     return kFound;
 }
 
+int IndexedFinder::number_value(const Item *slot, const char **value)
+{
+    if (!slot)
+        return kNotFound;
+    if (slot->value_length == 0)
+        return kMalformed;
+    if (slot->value_length > static_cast<std::size_t>(kNumberArea) - 1)
+        return kTooLong;
+    *value = slot->key + slot->length + 1;
+    return kFound;
+}
+
 int IndexedFinder::find_flo(const char *key, float *out) const
 {
     bool plain_key;
@@ -334,19 +346,15 @@ int IndexedFinder::find_flo(const char *key, float *out) const
     if (!plain_key || !out)
         return ItemFinder::find_flo(key, out);
     *out = 0;
-    if (!slot)
-        return kNotFound;
-    const std::size_t value_length = slot->value_length;
-    if (value_length == 0)
-        return kMalformed;
-    if (value_length > static_cast<std::size_t>(kNumberArea) - 1)
-        return kTooLong;
-    const char *value = slot->key + slot->length + 1;
+    const char *value = nullptr;
+    const int result = number_value(slot, &value);
+    if (result != kFound)
+        return result;
     if (varbuf_scan_short_decimal(value, out))
         return kFound;
     char copy[kNumberArea];
-    std::memcpy(copy, value, value_length);
-    copy[value_length] = 0;
+    std::memcpy(copy, value, slot->value_length);
+    copy[slot->value_length] = 0;
     return varbuf_flo_from(kFound, copy, out);
 }
 
@@ -357,14 +365,9 @@ int IndexedFinder::find_sho(const char *key, int16_t *out) const
     if (!plain_key || !out)
         return ItemFinder::find_sho(key, out);
     *out = 0;
-    if (!slot)
-        return kNotFound;
-    const std::size_t value_length = slot->value_length;
-    if (value_length == 0)
-        return kMalformed;
-    if (value_length > static_cast<std::size_t>(kNumberArea) - 1)
-        return kTooLong;
-    return varbuf_sho_from(kFound, slot->key + slot->length + 1, out);
+    const char *value = nullptr;
+    const int result = number_value(slot, &value);
+    return result == kFound ? varbuf_sho_from(kFound, value, out) : result;
 }
 
 } // namespace kavo

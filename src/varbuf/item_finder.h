@@ -79,6 +79,10 @@ private:
     // The item of a plain key, or null; *plain_key false for other keys.
     const Item *plain_item(const char *key, bool *plain_key) const;
     const Item *locate(const Probe &probe) const;
+    // What the number finders answer for an item (or none): kFound with the
+    // value's start in *value, or the finder's result for a missing,
+    // malformed or too long value.
+    static int number_value(const Item *slot, const char **value);
     // Open addressing over the items: a table of item numbers plus one (0:
     // an empty slot), so that only these small numbers need clearing.
     std::unique_ptr<uint32_t[]> table_;

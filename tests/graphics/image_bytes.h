@@ -84,4 +84,19 @@ inline Bytes lzw_data(int min_code_size, std::initializer_list<std::pair<int, in
     return out;
 }
 
+// The 22-byte header of a placeable metafile with the given frame (in
+// metafile units, 1440 to the inch) and key.
+inline Bytes placeable_header(int left, int top, int right, int bottom, uint32_t key = 0x9AC6CDD7)
+{
+    Bytes b;
+    append32(b, key);
+    append16(b, 0);
+    for (int v : {left, top, right, bottom})
+        append16(b, static_cast<uint16_t>(v));
+    append16(b, 1440);
+    append32(b, 0);
+    append16(b, 0);
+    return b;
+}
+
 } // namespace kavo_test

@@ -12,15 +12,7 @@ using kavo_test::Bytes;
 
 Bytes placeable(int left, int top, int right, int bottom, uint32_t key = 0x9AC6CDD7)
 {
-    Bytes b;
-    append32(b, key);
-    append16(b, 0);
-    for (int v : {left, top, right, bottom})
-        append16(b, static_cast<uint16_t>(v));
-    append16(b, 1440);
-    append32(b, 0);
-    append16(b, 0);
-    return b;
+    return kavo_test::placeable_header(left, top, right, bottom, key);
 }
 
 // Standard header of `words` words, then the records given as (size in

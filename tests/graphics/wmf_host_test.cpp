@@ -36,14 +36,7 @@ Bytes black_square_bits()
 
 Bytes placeable_file(int left, int top, int right, int bottom, const Bytes &bits, uint32_t key = 0x9AC6CDD7)
 {
-    Bytes b;
-    append32(b, key);
-    append16(b, 0);
-    for (int v : {left, top, right, bottom})
-        append16(b, static_cast<uint16_t>(v));
-    append16(b, 1440);
-    append32(b, 0);
-    append16(b, 0);
+    Bytes b = kavo_test::placeable_header(left, top, right, bottom, key);
     b.insert(b.end(), bits.begin(), bits.end());
     return b;
 }
