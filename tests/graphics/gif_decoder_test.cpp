@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "capped_heap.h"
 #include "graphics/gif_decoder.h"
 #include "image_bytes.h"
 
@@ -14,27 +15,6 @@ using kavo_test::Bytes;
 using kavo_test::GifPlan;
 using kavo_test::lzw_data;
 
-// The C heap, refusing blocks above a limit, counting what is live.
-class HeapAllocator final : public kavo::BlockAllocator {
-public:
-    explicit HeapAllocator(std::size_t limit = 256u << 20) : limit_(limit) {}
-    void *allocate(std::size_t size) override
-    {
-        if (size > limit_)
-            return nullptr;
-        ++live;
-        return std::malloc(size);
-    }
-    void release(void *block) override
-    {
-        --live;
-        std::free(block);
-    }
-    int live = 0;
-
-private:
-    std::size_t limit_;
-};
 
 
 struct Decoded {
@@ -45,7 +25,7 @@ struct Decoded {
 Decoded decode(const Bytes &file, std::size_t memory_limit = 256u << 20)
 {
     kavo::MemorySource source(file.data(), file.size());
-    HeapAllocator heap(memory_limit);
+    kavo_test::CappedHeap heap(memory_limit);
     kavo::GifImage image;
     Decoded out{kavo::gif_read_dib(source, heap, &image), {}};
     if (image.dib) {

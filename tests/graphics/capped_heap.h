@@ -1,0 +1,33 @@
+// The C heap for the image readers' blocks, refusing blocks above a limit
+// (a lying header must not make a test or the fuzzer allocate gigabytes)
+// and counting what is live, so that a test can see every block given back.
+#pragma once
+
+#include <cstdlib>
+
+#include "graphics/gif_decoder.h"
+
+namespace kavo_test {
+
+class CappedHeap final : public kavo::BlockAllocator {
+public:
+    explicit CappedHeap(std::size_t limit) : limit_(limit) {}
+    void *allocate(std::size_t size) override
+    {
+        if (size > limit_)
+            return nullptr;
+        ++live;
+        return std::malloc(size);
+    }
+    void release(void *block) override
+    {
+        --live;
+        std::free(block);
+    }
+    int live = 0;
+
+private:
+    std::size_t limit_;
+};
+
+} // namespace kavo_test
