@@ -6,19 +6,47 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "varbuf/designdata.h"
 
 namespace kavo::codec {
 
-// "%s%d" of an indexed key ("IR12", "WH3").
+// "%s%d" of an indexed key ("IR12", "WH3"), as text for writers and as a
+// FindKey for readers.  The usual case, a plain prefix and an index below
+// 100 making at most 8 characters, is put together as one word: the key
+// is plain because its prefix is, and digits change nothing of that.
 class Key {
 public:
-    Key(const char *prefix, int index)
+    Key(const FindKey &prefix, int index)
+    {
+        if (prefix.plain_short() && index >= 0 && index < 100) {
+            const unsigned i = static_cast<unsigned>(index);
+            const std::size_t digits = i < 10 ? 1 : 2;
+            const std::size_t length = prefix.length() + digits;
+            if (length <= 8) {
+                const uint64_t text = i < 10 ? '0' + i : ('0' + i / 10) | static_cast<uint64_t>('0' + i % 10) << 8;
+                const uint64_t head = prefix.head() | text << (8 * prefix.length());
+                std::memcpy(text_, &head, sizeof head);
+                text_[8] = 0;
+                key_ = FindKey::of_plain_short(text_, head, length);
+                return;
+            }
+        }
+        spell(prefix.text(), index);
+    }
+    Key(const Key &) = delete;
+    Key &operator=(const Key &) = delete;
+
+    operator const char *() const { return text_; }
+    operator const FindKey &() const { return key_; }
+
+private:
+    void spell(const char *prefix, int index)
     {
         std::size_t n = 0;
-        while (prefix[n] && n < 8)
-            text_[n] = prefix[n], ++n;
+        for (; prefix && prefix[n] && n < 8; ++n)
+            text_[n] = prefix[n];
         char digits[12];
         std::size_t count = 0;
         unsigned value = index < 0 ? 0u - static_cast<unsigned>(index) : static_cast<unsigned>(index);
@@ -30,11 +58,11 @@ public:
         while (count > 0)
             text_[n++] = digits[--count];
         text_[n] = 0;
+        key_ = FindKey::of_text(text_);
     }
-    operator const char *() const { return text_; }
 
-private:
     char text_[24];
+    FindKey key_;
 };
 
 // Appends items to a caller's text of `size` bytes.
@@ -74,18 +102,18 @@ public:
     explicit Reader(const ItemFinder &finder) : finder_(finder) {}
 
     template <std::size_t N>
-    int sz(const char *key, char (&field)[N])
+    int sz(const FindKey &key, char (&field)[N])
     {
         return finder_.find_sz(key, field, static_cast<int>(N));
     }
-    int flo(const char *key, float *field)
+    int flo(const FindKey &key, float *field)
     {
         float value = 0;
         const int result = finder_.find_flo(key, &value);
         std::memcpy(static_cast<void *>(field), &value, sizeof value);
         return result;
     }
-    int sho(const char *key, int16_t *field)
+    int sho(const FindKey &key, int16_t *field)
     {
         int16_t value = 0;
         const int result = finder_.find_sho(key, &value);
@@ -94,7 +122,7 @@ public:
     }
     // A short whose low 8 bits are kept (0 when the key is missing or bad).
     template <typename Byte>
-    int low_byte(const char *key, Byte &field)
+    int low_byte(const FindKey &key, Byte &field)
     {
         static_assert(sizeof(Byte) == 1, "8-bit fields");
         int16_t wide = 0;
@@ -102,10 +130,10 @@ public:
         field = static_cast<Byte>(static_cast<uint8_t>(wide));
         return result;
     }
-    int date(const char *key, varbuf_date &field) { return finder_.find_date(key, &field); }
+    int date(const FindKey &key, varbuf_date &field) { return finder_.find_date(key, &field); }
     // True only for a value that was read.
-    bool found(const char *key, int16_t *field) { return sho(key, field) == kFound; }
-    bool found(const char *key, float *field) { return flo(key, field) == kFound; }
+    bool found(const FindKey &key, int16_t *field) { return sho(key, field) == kFound; }
+    bool found(const FindKey &key, float *field) { return flo(key, field) == kFound; }
 
 private:
     const ItemFinder &finder_;
@@ -122,7 +150,7 @@ struct ShortItem {
 };
 // Fields of a list, by address.
 struct FloatField {
-    const char *key;
+    FindKey key;
     float *field;
 };
 

@@ -3,26 +3,146 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kavo {
-namespace {
 
-static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the index reads 8-byte words as little-endian");
+namespace detail {
 
-// Keys hash by 8-byte little-endian chunks, so that the index can hash the
-// short keys of a text straight from one load.
-constexpr uint64_t kHashSeed = 0x9E3779B97F4A7C15u;
-constexpr uint64_t kHashPrime = 0xFF51AFD7ED558CCDu;
-
-inline uint64_t hash_chunk(uint64_t hash, uint64_t chunk)
+uint64_t separator_mask_portable(const char *block)
 {
-    hash = (hash ^ chunk) * kHashPrime;
-    return hash ^ (hash >> 29);
+    uint64_t mask = 0;
+    for (int at = 0; at < 64; at += 8) {
+        uint64_t word;
+        std::memcpy(&word, block + at, sizeof word);
+        const uint64_t found = zero_bytes(word ^ (kOnes * '|')) | zero_bytes(word ^ (kOnes * '='));
+        // One bit per byte at the bottom of each byte; the multiply gathers
+        // byte k's bit into bit 56 + k, with no carries between them.
+        mask |= ((((found >> 7) * 0x0102040810204080u) >> 56) & 0xFF) << at;
+    }
+    return mask;
 }
 
-inline uint32_t hash_finish(uint64_t hash) { return static_cast<uint32_t>(hash ^ (hash >> 32)); }
+uint64_t separator_mask(const char *block)
+{
+#if defined(__SSE2__)
+    const __m128i bars = _mm_set1_epi8('|'), equals = _mm_set1_epi8('=');
+    uint64_t mask = 0;
+    for (int at = 0; at < 64; at += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(block + at));
+        const __m128i found = _mm_or_si128(_mm_cmpeq_epi8(bytes, bars), _mm_cmpeq_epi8(bytes, equals));
+        mask |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(found))) << at;
+    }
+    return mask;
+#else
+    return separator_mask_portable(block);
+#endif
+}
 
-// The length goes in last, so that a key can be hashed while it is read.
-inline uint32_t hash_end(uint64_t hash, std::size_t length) { return hash_finish(hash_chunk(hash, length)); }
+namespace {
+
+// Eight digit values (0 to 9), the first in the lowest byte, as one number:
+// neighbours are paired, then pairs of pairs, then the two halves.
+uint32_t eight_digits(uint64_t digits)
+{
+    digits = digits * 10 + (digits >> 8);
+    digits = ((digits & 0x000000FF000000FFu) * (100 + (uint64_t{1000000} << 32)) +
+              ((digits >> 16) & 0x000000FF000000FFu) * (1 + (uint64_t{10000} << 32))) >>
+             32;
+    return static_cast<uint32_t>(digits);
+}
+
+} // namespace
+
+bool read_word_number(uint64_t word, std::size_t length, bool point, std::size_t max_digits, WordNumber *out)
+{
+    out->negative = (word & 0xFF) == '-';
+    if (out->negative) {
+        word >>= 8;
+        --length;
+    }
+    if (length == 0 || length > 8)
+        return false;
+    // Digits become 0 to 9; a byte is another character when that leaves
+    // it above 9 (no carries cross bytes: each sum stays below 0x100).
+    uint64_t values = low_bytes(word ^ (kOnes * '0'), length);
+    const uint64_t others = low_bytes((((values & kLow7) + kOnes * 0x76) | values) & (kOnes << 7), length);
+    std::size_t digits = length;
+    out->decimals = 0;
+    if (others != 0) {
+        const std::size_t dot = static_cast<std::size_t>(__builtin_ctzll(others)) / 8;
+        if (!point || (others & (others - 1)) != 0 || ((values >> (8 * dot)) & 0xFF) != ('.' ^ '0'))
+            return false;
+        // Close the gap where the point was.
+        const uint64_t after = dot + 1 < 8 ? values >> (8 * (dot + 1)) : 0;
+        values = low_bytes(values, dot) | (after << (8 * dot));
+        out->decimals = static_cast<int>(length - dot - 1);
+        --digits;
+    }
+    if (digits == 0 || digits > max_digits)
+        return false;
+    // Leading zero digits fill the word from the bottom.
+    out->mantissa = eight_digits(values << (8 * (8 - digits)));
+    return true;
+}
+
+} // namespace detail
+
+namespace {
+
+using detail::has_byte;
+using detail::hash_chunk;
+using detail::hash_end;
+using detail::kHashSeed;
+
+// The positions of "|" and "=" in a text, in text order, one block of 64
+// bytes at a time; after the last, the text's length (where its NUL is).
+class SeparatorWalk {
+public:
+    SeparatorWalk(const char *text, std::size_t length) : text_(text), length_(length) { load(); }
+
+    std::size_t next()
+    {
+        while (bits_ == 0) {
+            base_ += 64;
+            if (base_ >= length_)
+                return length_;
+            load();
+        }
+        const std::size_t at = base_ + static_cast<std::size_t>(__builtin_ctzll(bits_));
+        bits_ &= bits_ - 1;
+        return at;
+    }
+
+private:
+    void load()
+    {
+        if (length_ - base_ >= 64) {
+            bits_ = detail::separator_mask(text_ + base_);
+            return;
+        }
+        // The last block is copied so that no byte past the NUL is read.
+        char block[64] = {};
+        std::memcpy(block, text_ + base_, length_ - base_);
+        bits_ = detail::separator_mask(block);
+    }
+
+    const char *text_;
+    std::size_t length_;
+    std::size_t base_ = 0;
+    uint64_t bits_ = 0;
+};
+
+// What a lookup needs to know of a key that does not come gathered.
+struct KeyFacts {
+    std::size_t length = 0;
+    uint64_t head = 0; // the first bytes, up to 8, as the index keeps them
+    uint32_t hash = 0;
+    bool separators = false; // "=" or "|"
+    bool nordic = false;     // a Latin-1 letter that upper-casing maps beyond ASCII
+};
 
 uint32_t hash_bytes(const char *key, std::size_t length)
 {
@@ -36,56 +156,18 @@ uint32_t hash_bytes(const char *key, std::size_t length)
     return hash_end(hash, length);
 }
 
-constexpr uint64_t kOnes = 0x0101010101010101u, kLow7 = 0x7F7F7F7F7F7F7F7Fu;
-
-// High bit set in each byte of x that is zero, exactly (no false hits from
-// borrows, unlike the shorter formula).
-inline uint64_t zero_bytes(uint64_t x) { return ~(((x & kLow7) + kLow7) | x | kLow7); }
-
-// Whether a word holds the byte c; c is not 0, so zero padding never counts.
-inline bool has_byte(uint64_t word, unsigned char c) { return zero_bytes(word ^ (kOnes * c)) != 0; }
-
-// What a lookup needs to know of its key, found in one pass over it.
-struct KeyFacts {
-    std::size_t length = 0;
-    uint64_t head = 0; // the first bytes, up to 8, as the index keeps them
-    uint32_t hash = 0;
-    bool separators = false; // "=" or "|"
-    bool nordic = false;     // a Latin-1 letter that upper-casing maps beyond ASCII
-};
-
-// Keys are mostly a few letters and digits: those of up to 8 bytes are
-// gathered into one word and judged by word operations.
 KeyFacts key_facts(const char *key)
 {
     KeyFacts facts;
-    std::size_t n = 0;
-    for (; n < 8 && key[n]; ++n)
-        facts.head |= static_cast<uint64_t>(static_cast<unsigned char>(key[n])) << (8 * n);
-    if (n < 8 || !key[8]) {
-        facts.length = n;
-        facts.separators = has_byte(facts.head, '=') || has_byte(facts.head, '|');
-        // Those letters lie above 127: plain ASCII keys skip the search.
-        facts.nordic = (facts.head & (kOnes << 7)) != 0 &&
-                       (has_byte(facts.head, 228) || has_byte(facts.head, 246) || has_byte(facts.head, 229));
-        facts.hash = hash_end(hash_chunk(kHashSeed, facts.head), n);
-        return facts;
-    }
-    uint64_t hash = kHashSeed, chunk = 0;
-    for (n = 0; key[n]; ++n) {
+    for (std::size_t n = 0; key[n]; ++n) {
         const unsigned char u = static_cast<unsigned char>(key[n]);
         facts.separators |= u == '=' || u == '|';
         facts.nordic |= u == 228 || u == 246 || u == 229;
-        chunk |= static_cast<uint64_t>(u) << (8 * (n % 8));
-        if (n % 8 == 7) {
-            hash = hash_chunk(hash, chunk);
-            chunk = 0;
-        }
+        if (n < 8)
+            facts.head |= static_cast<uint64_t>(u) << (8 * n);
+        facts.length = n + 1;
     }
-    if (n % 8 != 0)
-        hash = hash_chunk(hash, chunk);
-    facts.length = n;
-    facts.hash = hash_end(hash, n);
+    facts.hash = hash_bytes(key, facts.length);
     return facts;
 }
 
@@ -108,45 +190,7 @@ bool plain(const KeyFacts &facts, const char *key)
            key[facts.length - 1] != ' ';
 }
 
-// The first "|" or "=" from p on, or end (the text's NUL): eight bytes at a
-// time while they lie inside the text.
-const char *value_end(const char *p, const char *end)
-{
-    constexpr uint64_t kBars = kOnes * '|', kEquals = kOnes * '=';
-    while (end - p >= 8) {
-        uint64_t word;
-        std::memcpy(&word, p, sizeof word);
-        const uint64_t found = zero_bytes(word ^ kBars) | zero_bytes(word ^ kEquals);
-        if (found != 0)
-            return p + __builtin_ctzll(found) / 8; // little-endian: the first byte found
-        p += 8;
-    }
-    while (p < end && *p != '|' && *p != '=')
-        ++p;
-    return p;
-}
-
-// The first "|" or "=" of an item, as value_end finds it.
-inline const char *key_end(const char *p, const char *end) { return value_end(p, end); }
-
-// The number of "|" in a text, eight bytes at a time.
-std::size_t count_bars(const char *p, const char *end)
-{
-    std::size_t count = 0;
-    for (; end - p >= 8; p += 8) {
-        uint64_t word;
-        std::memcpy(&word, p, sizeof word);
-        // One bit per bar at the bottom of its byte; the multiply sums the
-        // bytes into the top one (at most 8: no carry), cheaper than a
-        // population count where the target lacks the instruction.
-        count += static_cast<std::size_t>(((zero_bytes(word ^ (kOnes * '|')) >> 7) * kOnes) >> 56);
-    }
-    for (; p < end; ++p)
-        count += *p == '|';
-    return count;
-}
-
-// The first bytes (up to 8) of a key inside the text, as key_facts gathers
+// The first bytes (up to 8) of a key inside the text, as a FindKey gathers
 // them: one load when 8 bytes of text follow the key's start.
 inline uint64_t key_head_in_text(const char *key, std::size_t length, const char *end)
 {
@@ -154,9 +198,7 @@ inline uint64_t key_head_in_text(const char *key, std::size_t length, const char
     uint64_t word = 0;
     if (end - key >= 8) {
         std::memcpy(&word, key, sizeof word);
-        if (n < 8)
-            word &= (uint64_t{1} << (8 * n)) - 1; // little-endian: the first bytes
-        return word;
+        return detail::low_bytes(word, n);
     }
     for (std::size_t i = 0; i < n; ++i)
         word |= static_cast<uint64_t>(static_cast<unsigned char>(key[i])) << (8 * i);
@@ -166,7 +208,7 @@ inline uint64_t key_head_in_text(const char *key, std::size_t length, const char
 // hash_bytes of a key whose head is known.
 inline uint32_t key_hash(const char *key, std::size_t length, uint64_t head)
 {
-    return length <= 8 ? hash_end(hash_chunk(kHashSeed, head), length) : hash_bytes(key, length);
+    return length <= 8 ? detail::short_key_hash(head, length) : hash_bytes(key, length);
 }
 
 // Keys are short: a plain loop beats a call.
@@ -180,26 +222,43 @@ inline bool same_bytes(const char *a, const char *b, std::size_t length)
 
 } // namespace
 
-int ItemFinder::find_flo(const char *key, float *out) const
+FindKey FindKey::of_text(const char *text)
+{
+    FindKey key(text);
+    if (!text)
+        return key;
+    uint64_t word = 0;
+    for (std::size_t n = 0; n <= 8; ++n) {
+        if (!text[n]) {
+            key.take_short(word, n);
+            break;
+        }
+        if (n < 8)
+            word |= static_cast<uint64_t>(static_cast<unsigned char>(text[n])) << (8 * n);
+    }
+    return key;
+}
+
+int ItemFinder::flo(const FindKey &key, float *out) const
 {
     if (!out)
         return kMalformed;
     char text[kNumberArea];
-    return varbuf_flo_from(find_sz(key, text, kNumberArea), text, out);
+    return varbuf_flo_from(sz(key, text, kNumberArea), text, out);
 }
 
-int ItemFinder::find_sho(const char *key, int16_t *out) const
+int ItemFinder::sho(const FindKey &key, int16_t *out) const
 {
     if (!out)
         return kMalformed;
     char text[kNumberArea];
-    return varbuf_sho_from(find_sz(key, text, kNumberArea), text, out);
+    return varbuf_sho_from(sz(key, text, kNumberArea), text, out);
 }
 
-int ItemFinder::find_date(const char *key, varbuf_date *out) const
+int ItemFinder::find_date(const FindKey &key, varbuf_date *out) const
 {
     char text[kDateArea];
-    return varbuf_date_from(find_sz(key, text, kDateArea), text, out);
+    return varbuf_date_from(sz(key, text, kDateArea), text, out);
 }
 
 // Every item starts at the start of the text or after a "|"; its key as
@@ -219,53 +278,69 @@ IndexedFinder::IndexedFinder(const char *text) : ItemFinder(text)
 {
     if (!text)
         return;
-    const std::size_t text_length = std::strlen(text);
-    const std::size_t items = 1 + count_bars(text, text + text_length);
-    std::size_t capacity = 16;
-    while (capacity < items * 2)
-        capacity *= 2;
-    table_.reset(new uint32_t[capacity]()); // zeroed: all slots empty
-    items_.reset(new Item[items]);          // filled as items are met
-    mask_ = capacity - 1;
+    const std::size_t length = std::strlen(text);
+    end_ = text + length;
+    item_count_ = collect_items(length);
+    index_first_items();
+}
 
+std::size_t IndexedFinder::collect_items(std::size_t text_length)
+{
+    // An indexed item takes at least a key byte and "=", and a "|" unless
+    // it is the last: at most length / 3 + 1 of them.
+    const std::size_t capacity = text_length / 3 + 1;
+    items_.reset(new Item[capacity]);
+    const char *text = this->text();
     const char *end = text + text_length;
-    for (const char *p = text;;) {
-        const char *item = p;
-        p = key_end(item, end);
-        if (*p == '=') {
-            const std::size_t length = static_cast<std::size_t>(p - item);
-            const char *value = ++p;
-            p = value_end(p, end);
-            const char *value_stop = std::min(p, item + kItemChars);
-            while (value_stop > value && value_stop[-1] == ' ')
+    SeparatorWalk separators(text, text_length);
+    std::size_t count = 0;
+    for (std::size_t start = 0;;) {
+        std::size_t at = separators.next();
+        if (text[at] == '=') {
+            const std::size_t key_length = at - start;
+            const std::size_t value_start = at + 1;
+            at = separators.next();
+            std::size_t value_stop = std::min(at, start + kItemChars);
+            while (value_stop > value_start && text[value_stop - 1] == ' ')
                 --value_stop;
-            if (length > 0 && length <= static_cast<std::size_t>(kSearchKeyChars)) {
-                const uint64_t head = key_head_in_text(item, length, end);
-                insert_first(Item{item, head, key_hash(item, length, head), static_cast<uint16_t>(length),
-                                  static_cast<uint16_t>(value_stop > value ? value_stop - value : 0)});
+            if (key_length > 0 && key_length <= static_cast<std::size_t>(kSearchKeyChars) && count < capacity) {
+                const char *key = text + start;
+                const uint64_t head = key_head_in_text(key, key_length, end);
+                items_[count++] =
+                    Item{key, head, key_hash(key, key_length, head),
+                         static_cast<uint16_t>(value_stop > value_start ? value_stop - value_start : 0),
+                         static_cast<uint8_t>(key_length), false};
             }
-            while (*p && *p != '|')
-                ++p;
+            while (text[at] == '=')
+                at = separators.next();
         }
-        if (!*p)
-            break;
-        ++p; // past the "|"
+        if (at >= text_length)
+            return count;
+        start = at + 1;
     }
 }
 
-void IndexedFinder::insert_first(const Item &item)
+void IndexedFinder::index_first_items()
 {
-    for (std::size_t i = item.hash & mask_;; i = (i + 1) & mask_) {
-        uint32_t &slot = table_[i];
-        if (slot == 0) {
-            items_[item_count_] = item;
-            slot = ++item_count_;
-            return;
+    std::size_t slots = 16;
+    while (slots < item_count_ * 2)
+        slots *= 2;
+    table_.reset(new uint32_t[slots]()); // zeroed: all slots empty
+    mask_ = slots - 1;
+    for (std::size_t n = 0; n < item_count_; ++n) {
+        Item &item = items_[n];
+        for (std::size_t i = item.hash & mask_;; i = (i + 1) & mask_) {
+            uint32_t &slot = table_[i];
+            if (slot == 0) {
+                slot = static_cast<uint32_t>(n + 1);
+                item.first = true;
+                break;
+            }
+            const Item &held = items_[slot - 1];
+            if (held.head == item.head && held.length == item.length &&
+                (item.length <= 8 || same_bytes(held.key + 8, item.key + 8, item.length - 8u)))
+                break; // an earlier item has this key
         }
-        const Item &held = items_[slot - 1];
-        if (held.head == item.head && held.length == item.length &&
-            (item.length <= 8 || same_bytes(held.key + 8, item.key + 8, item.length - 8u)))
-            return; // an earlier item has this key
     }
 }
 
@@ -295,24 +370,38 @@ const char *IndexedFinder::item_with_key(const char *key) const
     return item ? item->key : nullptr;
 }
 
-const IndexedFinder::Item *IndexedFinder::plain_item(const char *key, bool *plain_key) const
+const IndexedFinder::Item *IndexedFinder::plain_item(const FindKey &key, bool *plain_key) const
 {
     *plain_key = false;
-    if (!text() || !key)
+    if (!text() || !key.text())
         return nullptr;
-    const KeyFacts facts = key_facts(key);
-    if (!plain(facts, key))
+    if (key.plain_short()) {
+        *plain_key = true;
+        if (next_item_ < item_count_) {
+            const Item &item = items_[next_item_];
+            if (item.first && item.head == key.head() && item.length == key.length()) {
+                ++next_item_;
+                return &item;
+            }
+        }
+        const Item *item = locate(Probe{key.text(), key.length(), key.head(), key.hash()});
+        if (item)
+            next_item_ = static_cast<std::size_t>(item - items_.get()) + 1;
+        return item;
+    }
+    const KeyFacts facts = key_facts(key.text());
+    if (!plain(facts, key.text()))
         return nullptr;
     *plain_key = true;
-    return locate(Probe{key, facts.length, facts.head, facts.hash});
+    return locate(Probe{key.text(), facts.length, facts.head, facts.hash});
 }
 
-int IndexedFinder::find_sz(const char *key, char *out, int out_size) const
+int IndexedFinder::sz(const FindKey &key, char *out, int out_size) const
 {
     bool plain_key;
     const Item *slot = plain_item(key, &plain_key);
     if (!plain_key)
-        return ItemFinder::find_sz(key, out, out_size);
+        return ItemFinder::sz(key, out, out_size);
     if (out && out_size > 0)
         out[0] = 0;
     if (!slot)
@@ -339,17 +428,42 @@ int IndexedFinder::number_value(const Item *slot, const char **value)
     return kFound;
 }
 
-int IndexedFinder::find_flo(const char *key, float *out) const
+bool IndexedFinder::value_word(const Item &item, uint64_t *word) const
+{
+    const std::size_t length = item.value_length;
+    if (length > 8)
+        return false;
+    const char *value = item.key + item.length + 1;
+    *word = 0;
+    if (end_ - value >= 7) { // 8 bytes up to and with the NUL
+        std::memcpy(word, value, sizeof *word);
+        *word = detail::low_bytes(*word, length);
+    } else {
+        std::memcpy(word, value, length);
+    }
+    return true;
+}
+
+// Numbers of up to 8 bytes in their usual form are read a word at a time;
+// the rest as the primitive reads them.
+int IndexedFinder::flo(const FindKey &key, float *out) const
 {
     bool plain_key;
     const Item *slot = plain_item(key, &plain_key);
     if (!plain_key || !out)
-        return ItemFinder::find_flo(key, out);
+        return ItemFinder::flo(key, out);
     *out = 0;
     const char *value = nullptr;
     const int result = number_value(slot, &value);
     if (result != kFound)
         return result;
+    uint64_t word;
+    detail::WordNumber number;
+    if (KAVO_FLOAT_IN_FLOAT && value_word(*slot, &word) &&
+        detail::read_word_number(word, slot->value_length, true, 7, &number)) {
+        *out = varbuf_short_decimal_value(number.mantissa, number.decimals, number.negative);
+        return kFound;
+    }
     if (varbuf_scan_short_decimal(value, out))
         return kFound;
     char copy[kNumberArea];
@@ -358,16 +472,26 @@ int IndexedFinder::find_flo(const char *key, float *out) const
     return varbuf_flo_from(kFound, copy, out);
 }
 
-int IndexedFinder::find_sho(const char *key, int16_t *out) const
+int IndexedFinder::sho(const FindKey &key, int16_t *out) const
 {
     bool plain_key;
     const Item *slot = plain_item(key, &plain_key);
     if (!plain_key || !out)
-        return ItemFinder::find_sho(key, out);
+        return ItemFinder::sho(key, out);
     *out = 0;
     const char *value = nullptr;
     const int result = number_value(slot, &value);
-    return result == kFound ? varbuf_sho_from(kFound, value, out) : result;
+    if (result != kFound)
+        return result;
+    uint64_t word;
+    detail::WordNumber number;
+    if (value_word(*slot, &word) && detail::read_word_number(word, slot->value_length, false, 8, &number)) {
+        // As the primitive: 32-bit wrap-around, then the low 16 bits.
+        const uint32_t value32 = number.negative ? 0u - number.mantissa : number.mantissa;
+        *out = static_cast<int16_t>(static_cast<uint16_t>(value32));
+        return kFound;
+    }
+    return varbuf_sho_from(kFound, value, out);
 }
 
 } // namespace kavo

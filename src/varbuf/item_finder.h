@@ -1,19 +1,80 @@
 // Key lookups on one design data text, for the record readers.  A reader
 // asks for several hundred keys; `LinearFinder` answers each with the
 // exported find primitive (a scan of the text per key), `IndexedFinder`
-// scans the text once, remembers where the first item of each key begins,
+// walks the text once, remembers where the first item of each key begins,
 // and then gives exactly the answers of the primitive: the same item is
 // located and the same walk from it decides the result.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
-#include <vector>
 
+#include "varbuf/text_words.h"
 #include "varbuf/varbuf.h"
 
 namespace kavo {
+
+// A key as the finders take it.  Keys of up to 8 characters, nearly all of
+// a design's, carry their bytes gathered into one word and their hash:
+// literals and numbered keys know their length where they are made, so no
+// finder walks their text again, and for a literal the compiler does the
+// gathering.
+class FindKey {
+public:
+    // A key held in a char array, a literal most often.
+    template <std::size_t N>
+    [[gnu::always_inline]] constexpr FindKey(const char (&text)[N]) : text_(text) // NOLINT: literals convert implicitly
+    {
+        uint64_t word = 0;
+        std::size_t length = 0;
+        for (; length < N && length < 8 && text[length]; ++length)
+            word |= static_cast<uint64_t>(static_cast<unsigned char>(text[length])) << (8 * length);
+        if (length < N && text[length] == 0)
+            take_short(word, length);
+    }
+    // A key of any length, walked here; null for no key.
+    static FindKey of_text(const char *text);
+    // A key of at most 8 characters, gathered into `head` by a caller that
+    // knows it to be plain.
+    [[gnu::always_inline]] static FindKey of_plain_short(const char *text, uint64_t head, std::size_t length)
+    {
+        FindKey key(text);
+        key.head_ = head;
+        key.length_ = static_cast<uint8_t>(length);
+        key.plain_short_ = true;
+        key.hash_ = detail::short_key_hash(head, length);
+        return key;
+    }
+    // No key at all, as a null pointer.
+    constexpr FindKey() : text_(nullptr) {}
+
+    const char *text() const { return text_; }
+    // A key of at most 8 characters that an index answers alone (see
+    // detail::short_key_is_plain); head, length and hash are set for it.
+    bool plain_short() const { return plain_short_; }
+    uint64_t head() const { return head_; }
+    std::size_t length() const { return length_; }
+    uint32_t hash() const { return hash_; }
+
+private:
+    constexpr explicit FindKey(const char *text) : text_(text) {}
+    [[gnu::always_inline]] constexpr void take_short(uint64_t word, std::size_t length)
+    {
+        head_ = detail::low_bytes(word, length);
+        length_ = static_cast<uint8_t>(length);
+        plain_short_ = detail::short_key_is_plain(head_, length);
+        if (plain_short_)
+            hash_ = detail::short_key_hash(head_, length);
+    }
+
+    const char *text_;
+    uint64_t head_ = 0;
+    uint32_t hash_ = 0;
+    uint8_t length_ = 0;
+    bool plain_short_ = false;
+};
 
 class ItemFinder {
 public:
@@ -25,15 +86,24 @@ public:
     const char *text() const { return text_; }
 
     // As varbuf_find_sz, varbuf_find_flo, varbuf_find_sho, varbuf_find_date.
-    virtual int find_sz(const char *key, char *out, int out_size) const
-    {
-        return varbuf_find_from(item_with_key(key), key, out, out_size);
-    }
-    virtual int find_flo(const char *key, float *out) const;
-    virtual int find_sho(const char *key, int16_t *out) const;
-    int find_date(const char *key, varbuf_date *out) const;
+    int find_sz(const FindKey &key, char *out, int out_size) const { return sz(key, out, out_size); }
+    int find_flo(const FindKey &key, float *out) const { return flo(key, out); }
+    int find_sho(const FindKey &key, int16_t *out) const { return sho(key, out); }
+    int find_date(const FindKey &key, varbuf_date *out) const;
+    // The same for keys held only as a pointer.
+    int find_sz(const char *key, char *out, int out_size) const { return sz(FindKey::of_text(key), out, out_size); }
+    int find_flo(const char *key, float *out) const { return flo(FindKey::of_text(key), out); }
+    int find_sho(const char *key, int16_t *out) const { return sho(FindKey::of_text(key), out); }
+    int find_date(const char *key, varbuf_date *out) const { return find_date(FindKey::of_text(key), out); }
 
 protected:
+    // The walk of varbuf_find_from from the item that item_with_key gives.
+    virtual int sz(const FindKey &key, char *out, int out_size) const
+    {
+        return varbuf_find_from(item_with_key(key.text()), key.text(), out, out_size);
+    }
+    virtual int flo(const FindKey &key, float *out) const;
+    virtual int sho(const FindKey &key, int16_t *out) const;
     // As varbuf_item_with_key on text().
     virtual const char *item_with_key(const char *key) const = 0;
 
@@ -53,15 +123,14 @@ class IndexedFinder final : public ItemFinder {
 public:
     explicit IndexedFinder(const char *text);
 
+protected:
     // For plain keys, the answer is read straight from the located item;
     // other keys take the walk of varbuf_find_from.
-    int find_sz(const char *key, char *out, int out_size) const override;
+    int sz(const FindKey &key, char *out, int out_size) const override;
     // Numbers are read in place from the text, where a value always ends at
     // a byte that no number reader takes ("|", "=", NUL or a blank).
-    int find_flo(const char *key, float *out) const override;
-    int find_sho(const char *key, int16_t *out) const override;
-
-protected:
+    int flo(const FindKey &key, float *out) const override;
+    int sho(const FindKey &key, int16_t *out) const override;
     const char *item_with_key(const char *key) const override;
 
 private:
@@ -71,24 +140,34 @@ private:
         const char *key;       // the item's first byte in the text
         uint64_t head;         // the key's first bytes (up to 8), little-endian, zero-padded
         uint32_t hash;
-        uint16_t length;       // of the key, at most kSearchKeyChars
         uint16_t value_length; // of the value after "key=", as an item is read
+        uint8_t length;        // of the key, at most kSearchKeyChars
+        bool first;            // no earlier item has this key
     };
     struct Probe; // a key to look up, as the table compares it
-    void insert_first(const Item &item);
+    // Collects the items of the text in text order; their number.
+    std::size_t collect_items(std::size_t text_length);
+    // Puts each item into the table unless an earlier one has its key.
+    void index_first_items();
     // The item of a plain key, or null; *plain_key false for other keys.
-    const Item *plain_item(const char *key, bool *plain_key) const;
+    const Item *plain_item(const FindKey &key, bool *plain_key) const;
     const Item *locate(const Probe &probe) const;
     // What the number finders answer for an item (or none): kFound with the
     // value's start in *value, or the finder's result for a missing,
     // malformed or too long value.
     static int number_value(const Item *slot, const char **value);
+    // The value of an item of at most 8 bytes as a word (zero beyond it).
+    bool value_word(const Item &item, uint64_t *word) const;
     // Open addressing over the items: a table of item numbers plus one (0:
     // an empty slot), so that only these small numbers need clearing.
     std::unique_ptr<uint32_t[]> table_;
-    std::unique_ptr<Item[]> items_; // in text order, first of each key only
-    uint32_t item_count_ = 0;
-    std::size_t mask_ = 0; // the number of slots less 1, a power of two less 1
+    std::unique_ptr<Item[]> items_; // in text order
+    std::size_t item_count_ = 0;
+    // Readers ask for keys mostly in the order writers put them: the item
+    // after the last one found is tried before the table.
+    mutable std::size_t next_item_ = 0;
+    const char *end_ = nullptr;     // the text's NUL
+    std::size_t mask_ = 0;          // the number of slots less 1, a power of two less 1
 };
 
 } // namespace kavo

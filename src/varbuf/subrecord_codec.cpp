@@ -166,7 +166,7 @@ int write_surfaces(const surfaces &s, char *text, int size)
         w.sho(Key("W1", i), wall.w1);
         for (auto [prefix, value] : {codec::FloatItem{"W2", wall.w2}, {"W3", wall.w3}, {"W4", wall.w4}, {"W5", wall.w5},
                                      {"W6", wall.w6}, {"W7", wall.w7}})
-            w.flo(Key(prefix, i), value, 1);
+            w.flo(Key(FindKey::of_text(prefix), i), value, 1);
         w.flo(Key("W8", i), wall.w8, 3);
         w.flo(Key("WS", i), wall.ws, 1);
         w.flo(Key("WL", i), wall.wl, 1);
@@ -228,7 +228,7 @@ namespace {
 
 // The eight octave-band values of a record, by address: they may be
 // misaligned inside the packed record.
-void write_bands(Writer &w, const char *prefix, const float *bands)
+void write_bands(Writer &w, const FindKey &prefix, const float *bands)
 {
     for (int i = 0; i < 8; ++i) {
         float value;
@@ -237,14 +237,14 @@ void write_bands(Writer &w, const char *prefix, const float *bands)
     }
 }
 
-void read_bands(Reader &in, const char *prefix, float *bands)
+void read_bands(Reader &in, const FindKey &prefix, float *bands)
 {
     for (int i = 0; i < 8; ++i)
         in.flo(Key(prefix, i), bands + i);
 }
 
 // A value guarded by a state: the state becomes 1 when the key is read.
-void read_stated(Reader &in, const char *key, int16_t *state, float *value)
+void read_stated(Reader &in, const FindKey &key, int16_t *state, float *value)
 {
     if (in.flo(key, value) == kFound) {
         const int16_t one = 1;
@@ -457,8 +457,8 @@ int read_u_data(u_data &u, const ItemFinder &text)
     for (const UPair &pair : kUPairs) {
         if (!pair_selected(pair, u))
             continue;
-        in.flo(pair.first_key, u_field(u, pair.first));
-        in.flo(pair.second_key, u_field(u, pair.second));
+        in.flo(FindKey::of_text(pair.first_key), u_field(u, pair.first));
+        in.flo(FindKey::of_text(pair.second_key), u_field(u, pair.second));
     }
     return (u.uss > 0 || u.usw >= 1) ? 1 : 0;
 }

@@ -190,10 +190,16 @@ int varbuf_find_sz(const char *buffer, const char *key, char *out, int out_size)
 // at most 7 digits make an exact float numerator and an exact power of ten,
 // and one correctly rounded division gives what the general parser gives.
 // Only where float arithmetic is done in float precision (not on the x87).
+float varbuf_short_decimal_value(uint32_t mantissa, int decimals, bool negative)
+{
+    static const float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+    const float value = static_cast<float>(mantissa) / kPowers[decimals];
+    return negative ? -value : value;
+}
+
 bool varbuf_scan_short_decimal(const char *text, float *out)
 {
-#if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ == 0
-    static const float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+#if KAVO_FLOAT_IN_FLOAT
     const char *p = text;
     const bool negative = *p == '-';
     if (negative)
@@ -215,8 +221,7 @@ bool varbuf_scan_short_decimal(const char *text, float *out)
     }
     if (digits == 0 || *p == 'e' || *p == 'E')
         return false;
-    const float value = static_cast<float>(mantissa) / kPowers[decimals];
-    *out = negative ? -value : value;
+    *out = varbuf_short_decimal_value(mantissa, decimals, negative);
     return true;
 #else
     (void)text;

@@ -60,6 +60,14 @@ int varbuf_date_from(int found, const char *text, varbuf_date *out);
 // number ends at the first other character, which must not be "e" or "E".
 // False (out untouched) for anything else.
 bool varbuf_scan_short_decimal(const char *text, float *out);
+// Whether the fast path can be taken: float arithmetic in float precision.
+#if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ == 0
+#define KAVO_FLOAT_IN_FLOAT 1
+#else
+#define KAVO_FLOAT_IN_FLOAT 0
+#endif
+// The fast path's value of `mantissa` / 10^decimals (decimals 0 to 7).
+float varbuf_short_decimal_value(uint32_t mantissa, int decimals, bool negative);
 
 // Item n of the text: its key (cut to key_size - 1 characters, trailing
 // blanks removed, upper-cased) and value (cut to value_size - 1, trailing

@@ -81,20 +81,34 @@ TEST(IndexedFinder, TheWalkAfterTheFirstItemIsKept)
 
 TEST(IndexedFinder, TypedFindsAgree)
 {
-    const char *text = "F=2.5|S=70000|D=7.3.2024|N=abc|L=" "1234567890123456789012345678901234567890"
-                       "12345678901234567890123456789012345678901234567890123456789012345";
-    kavo::LinearFinder linear(text);
-    kavo::IndexedFinder indexed(text);
-    for (const char *key : {"F", "S", "D", "N", "L", "missing"}) {
+    // Numbers of up to 8 bytes are read a word at a time: every form around
+    // that path (signs, points, digit counts, other characters, the text's
+    // end within 8 bytes) must read as the primitive reads it.
+    const char *values[] = {"2.5",      "-0",        "-",         ".",        "1.",       ".5",       "-.5",
+                            "1234567",  "12345678",  "1234567.",  "-1234567", "-12345.6", "00000001", "1.2.3",
+                            "+5",       " 5",        "1e5",       "1E5",      "99999999", "-9999999", "65536",
+                            "-32769",   "70000",     "12a",       "1-2",      "0.0000001", "7.3.2024", "abc",
+                            "1234567890123456789012345678901234567890123456789012345678901234567890123456789012345",
+                            "-1.5"}; // the last: fewer than 8 bytes before the text's end
+    std::string text;
+    std::vector<std::string> keys;
+    for (const char *value : values) {
+        keys.push_back("K" + std::to_string(keys.size()));
+        text += (text.empty() ? "" : "|") + keys.back() + "=" + value;
+    }
+    keys.push_back("missing");
+    kavo::LinearFinder linear(text.c_str());
+    kavo::IndexedFinder indexed(text.c_str());
+    for (const std::string &key : keys) {
         SCOPED_TRACE(key);
         float f1 = 9, f2 = 9;
         int16_t s1 = 9, s2 = 9;
         varbuf_date d1 = {1, 1, 1}, d2 = {1, 1, 1};
-        EXPECT_EQ(indexed.find_flo(key, &f1), linear.find_flo(key, &f2));
-        EXPECT_EQ(f1, f2);
-        EXPECT_EQ(indexed.find_sho(key, &s1), linear.find_sho(key, &s2));
+        EXPECT_EQ(indexed.find_flo(key.c_str(), &f1), linear.find_flo(key.c_str(), &f2));
+        EXPECT_EQ(std::memcmp(&f1, &f2, sizeof f1), 0) << f1 << " " << f2; // -0 too
+        EXPECT_EQ(indexed.find_sho(key.c_str(), &s1), linear.find_sho(key.c_str(), &s2));
         EXPECT_EQ(s1, s2);
-        EXPECT_EQ(indexed.find_date(key, &d1), linear.find_date(key, &d2));
+        EXPECT_EQ(indexed.find_date(key.c_str(), &d1), linear.find_date(key.c_str(), &d2));
         EXPECT_EQ(std::memcmp(&d1, &d2, sizeof d1), 0);
     }
 }
