@@ -18,7 +18,7 @@ namespace kavo::codec {
 // is plain because its prefix is, and digits change nothing of that.
 class Key {
 public:
-    Key(const FindKey &prefix, int index)
+    [[gnu::always_inline]] Key(const FindKey &prefix, int index)
     {
         if (prefix.plain_short() && index >= 0 && index < 100) {
             const unsigned i = static_cast<unsigned>(index);
@@ -42,7 +42,7 @@ public:
     operator const FindKey &() const { return key_; }
 
 private:
-    void spell(const char *prefix, int index)
+    [[gnu::noinline]] void spell(const char *prefix, int index)
     {
         std::size_t n = 0;
         for (; prefix && prefix[n] && n < 8; ++n)

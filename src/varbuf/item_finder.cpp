@@ -41,97 +41,49 @@ uint64_t separator_mask(const char *block)
 #endif
 }
 
-namespace {
-
-// Eight digit values (0 to 9), the first in the lowest byte, as one number:
-// neighbours are paired, then pairs of pairs, then the two halves.
-uint32_t eight_digits(uint64_t digits)
-{
-    digits = digits * 10 + (digits >> 8);
-    digits = ((digits & 0x000000FF000000FFu) * (100 + (uint64_t{1000000} << 32)) +
-              ((digits >> 16) & 0x000000FF000000FFu) * (1 + (uint64_t{10000} << 32))) >>
-             32;
-    return static_cast<uint32_t>(digits);
-}
-
-} // namespace
-
-bool read_word_number(uint64_t word, std::size_t length, bool point, std::size_t max_digits, WordNumber *out)
-{
-    out->negative = (word & 0xFF) == '-';
-    if (out->negative) {
-        word >>= 8;
-        --length;
-    }
-    if (length == 0 || length > 8)
-        return false;
-    // Digits become 0 to 9; a byte is another character when that leaves
-    // it above 9 (no carries cross bytes: each sum stays below 0x100).
-    uint64_t values = low_bytes(word ^ (kOnes * '0'), length);
-    const uint64_t others = low_bytes((((values & kLow7) + kOnes * 0x76) | values) & (kOnes << 7), length);
-    std::size_t digits = length;
-    out->decimals = 0;
-    if (others != 0) {
-        const std::size_t dot = static_cast<std::size_t>(__builtin_ctzll(others)) / 8;
-        if (!point || (others & (others - 1)) != 0 || ((values >> (8 * dot)) & 0xFF) != ('.' ^ '0'))
-            return false;
-        // Close the gap where the point was.
-        const uint64_t after = dot + 1 < 8 ? values >> (8 * (dot + 1)) : 0;
-        values = low_bytes(values, dot) | (after << (8 * dot));
-        out->decimals = static_cast<int>(length - dot - 1);
-        --digits;
-    }
-    if (digits == 0 || digits > max_digits)
-        return false;
-    // Leading zero digits fill the word from the bottom.
-    out->mantissa = eight_digits(values << (8 * (8 - digits)));
-    return true;
-}
-
 } // namespace detail
 
 namespace {
 
-using detail::has_byte;
 using detail::hash_chunk;
-using detail::hash_end;
 using detail::kHashSeed;
 
-// The positions of "|" and "=" in a text, in text order, one block of 64
-// bytes at a time; after the last, the text's length (where its NUL is).
+// The positions of "|" and "=" in a text, in text order; after the last,
+// the text's length (where its NUL is).  The masks of all 64-byte blocks
+// are made first, in one tight loop, so that walking them costs a few
+// register operations per separator.
 class SeparatorWalk {
 public:
-    SeparatorWalk(const char *text, std::size_t length) : text_(text), length_(length) { load(); }
+    SeparatorWalk(const char *text, std::size_t length)
+        : length_(length), blocks_(length / 64 + 1), masks_(new uint64_t[blocks_])
+    {
+        const std::size_t whole = length / 64;
+        for (std::size_t block = 0; block < whole; ++block)
+            masks_[block] = detail::separator_mask(text + 64 * block);
+        // The last block is copied so that no byte past the NUL is read.
+        char last[64] = {};
+        std::memcpy(last, text + 64 * whole, length - 64 * whole);
+        masks_[whole] = detail::separator_mask(last);
+        bits_ = masks_[0];
+    }
 
     std::size_t next()
     {
         while (bits_ == 0) {
-            base_ += 64;
-            if (base_ >= length_)
+            if (++block_ >= blocks_)
                 return length_;
-            load();
+            bits_ = masks_[block_];
         }
-        const std::size_t at = base_ + static_cast<std::size_t>(__builtin_ctzll(bits_));
+        const std::size_t at = 64 * block_ + static_cast<std::size_t>(__builtin_ctzll(bits_));
         bits_ &= bits_ - 1;
         return at;
     }
 
 private:
-    void load()
-    {
-        if (length_ - base_ >= 64) {
-            bits_ = detail::separator_mask(text_ + base_);
-            return;
-        }
-        // The last block is copied so that no byte past the NUL is read.
-        char block[64] = {};
-        std::memcpy(block, text_ + base_, length_ - base_);
-        bits_ = detail::separator_mask(block);
-    }
-
-    const char *text_;
     std::size_t length_;
-    std::size_t base_ = 0;
+    std::size_t blocks_;
+    std::unique_ptr<uint64_t[]> masks_;
+    std::size_t block_ = 0;
     uint64_t bits_ = 0;
 };
 
@@ -144,6 +96,7 @@ struct KeyFacts {
     bool nordic = false;     // a Latin-1 letter that upper-casing maps beyond ASCII
 };
 
+// The hash of any key; keys of up to 8 bytes as short_key_hash takes them.
 uint32_t hash_bytes(const char *key, std::size_t length)
 {
     uint64_t hash = kHashSeed;
@@ -153,7 +106,7 @@ uint32_t hash_bytes(const char *key, std::size_t length)
             chunk |= static_cast<uint64_t>(static_cast<unsigned char>(key[at + i])) << (8 * i);
         hash = hash_chunk(hash, chunk);
     }
-    return hash_end(hash, length);
+    return length <= 8 ? detail::hash_fold(hash) : detail::hash_fold(hash_chunk(hash, length));
 }
 
 KeyFacts key_facts(const char *key)
@@ -194,12 +147,13 @@ bool plain(const KeyFacts &facts, const char *key)
 // them: one load when 8 bytes of text follow the key's start.
 inline uint64_t key_head_in_text(const char *key, std::size_t length, const char *end)
 {
+    if (end - key >= 8) {
+        uint64_t word;
+        std::memcpy(&word, key, sizeof word);
+        return length >= 8 ? word : word & ((uint64_t{1} << (8 * length)) - 1);
+    }
     const std::size_t n = length < 8 ? length : 8;
     uint64_t word = 0;
-    if (end - key >= 8) {
-        std::memcpy(&word, key, sizeof word);
-        return detail::low_bytes(word, n);
-    }
     for (std::size_t i = 0; i < n; ++i)
         word |= static_cast<uint64_t>(static_cast<unsigned char>(key[i])) << (8 * i);
     return word;
@@ -208,7 +162,7 @@ inline uint64_t key_head_in_text(const char *key, std::size_t length, const char
 // hash_bytes of a key whose head is known.
 inline uint32_t key_hash(const char *key, std::size_t length, uint64_t head)
 {
-    return length <= 8 ? detail::short_key_hash(head, length) : hash_bytes(key, length);
+    return length <= 8 ? detail::short_key_hash(head) : hash_bytes(key, length);
 }
 
 // Keys are short: a plain loop beats a call.
@@ -290,6 +244,7 @@ std::size_t IndexedFinder::collect_items(std::size_t text_length)
     // it is the last: at most length / 3 + 1 of them.
     const std::size_t capacity = text_length / 3 + 1;
     items_.reset(new Item[capacity]);
+    Item *items = items_.get();
     const char *text = this->text();
     const char *end = text + text_length;
     SeparatorWalk separators(text, text_length);
@@ -300,16 +255,18 @@ std::size_t IndexedFinder::collect_items(std::size_t text_length)
             const std::size_t key_length = at - start;
             const std::size_t value_start = at + 1;
             at = separators.next();
-            std::size_t value_stop = std::min(at, start + kItemChars);
-            while (value_stop > value_start && text[value_stop - 1] == ' ')
-                --value_stop;
-            if (key_length > 0 && key_length <= static_cast<std::size_t>(kSearchKeyChars) && count < capacity) {
+            std::size_t value_stop = at;
+            // Rare: a value cut at the item's limit, or trailing blanks.
+            if (value_stop - start > static_cast<std::size_t>(kItemChars) || text[value_stop - 1] == ' ') {
+                value_stop = std::min(value_stop, start + kItemChars);
+                while (value_stop > value_start && text[value_stop - 1] == ' ')
+                    --value_stop;
+            }
+            if (key_length - 1 < static_cast<std::size_t>(kSearchKeyChars) && count < capacity) {
                 const char *key = text + start;
-                const uint64_t head = key_head_in_text(key, key_length, end);
-                items_[count++] =
-                    Item{key, head, key_hash(key, key_length, head),
-                         static_cast<uint16_t>(value_stop > value_start ? value_stop - value_start : 0),
-                         static_cast<uint8_t>(key_length), false};
+                items[count++] = Item{key, key_head_in_text(key, key_length, end),
+                                      static_cast<uint16_t>(value_stop > value_start ? value_stop - value_start : 0),
+                                      static_cast<uint8_t>(key_length), false};
             }
             while (text[at] == '=')
                 at = separators.next();
@@ -329,7 +286,7 @@ void IndexedFinder::index_first_items()
     mask_ = slots - 1;
     for (std::size_t n = 0; n < item_count_; ++n) {
         Item &item = items_[n];
-        for (std::size_t i = item.hash & mask_;; i = (i + 1) & mask_) {
+        for (std::size_t i = key_hash(item.key, item.length, item.head) & mask_;; i = (i + 1) & mask_) {
             uint32_t &slot = table_[i];
             if (slot == 0) {
                 slot = static_cast<uint32_t>(n + 1);

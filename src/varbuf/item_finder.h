@@ -44,7 +44,7 @@ public:
         key.head_ = head;
         key.length_ = static_cast<uint8_t>(length);
         key.plain_short_ = true;
-        key.hash_ = detail::short_key_hash(head, length);
+        key.hash_ = detail::short_key_hash(head);
         return key;
     }
     // No key at all, as a null pointer.
@@ -66,7 +66,7 @@ private:
         length_ = static_cast<uint8_t>(length);
         plain_short_ = detail::short_key_is_plain(head_, length);
         if (plain_short_)
-            hash_ = detail::short_key_hash(head_, length);
+            hash_ = detail::short_key_hash(head_);
     }
 
     const char *text_;
@@ -139,7 +139,6 @@ private:
     struct Item {
         const char *key;       // the item's first byte in the text
         uint64_t head;         // the key's first bytes (up to 8), little-endian, zero-padded
-        uint32_t hash;
         uint16_t value_length; // of the value after "key=", as an item is read
         uint8_t length;        // of the key, at most kSearchKeyChars
         bool first;            // no earlier item has this key

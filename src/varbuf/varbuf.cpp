@@ -186,17 +186,8 @@ int varbuf_find_sz(const char *buffer, const char *key, char *out, int out_size)
     return varbuf_find_from(varbuf_item_with_key(buffer, key), key, out, out_size);
 }
 
-// The common short decimals ("-12.50") read without the general parser:
-// at most 7 digits make an exact float numerator and an exact power of ten,
-// and one correctly rounded division gives what the general parser gives.
-// Only where float arithmetic is done in float precision (not on the x87).
-float varbuf_short_decimal_value(uint32_t mantissa, int decimals, bool negative)
-{
-    static const float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
-    const float value = static_cast<float>(mantissa) / kPowers[decimals];
-    return negative ? -value : value;
-}
-
+// The common short decimals ("-12.50") read without the general parser,
+// only where float arithmetic is done in float precision (not on the x87).
 bool varbuf_scan_short_decimal(const char *text, float *out)
 {
 #if KAVO_FLOAT_IN_FLOAT

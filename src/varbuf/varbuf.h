@@ -66,8 +66,20 @@ bool varbuf_scan_short_decimal(const char *text, float *out);
 #else
 #define KAVO_FLOAT_IN_FLOAT 0
 #endif
-// The fast path's value of `mantissa` / 10^decimals (decimals 0 to 7).
-float varbuf_short_decimal_value(uint32_t mantissa, int decimals, bool negative);
+// The fast path's value of `mantissa` / 10^decimals (mantissa below 10^7,
+// decimals 0 to 7), correctly rounded as the general parser rounds it.  A
+// multiply by the nearest double to 10^-decimals is off by at most 2^-52
+// relative, while such a quotient lies at least 2^-48 relative away from
+// any point halfway between two floats (its distance to one is a nonzero
+// integer over 10^decimals times the halfway point's 25-bit numerator).
+// So rounding the double to float gives the correctly rounded quotient,
+// without a division in the path.
+inline float varbuf_short_decimal_value(uint32_t mantissa, int decimals, bool negative)
+{
+    constexpr double kInversePowers[] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7};
+    const float value = static_cast<float>(static_cast<double>(mantissa) * kInversePowers[decimals]);
+    return negative ? -value : value;
+}
 
 // Item n of the text: its key (cut to key_size - 1 characters, trailing
 // blanks removed, upper-cased) and value (cut to value_size - 1, trailing

@@ -113,6 +113,26 @@ TEST(IndexedFinder, TypedFindsAgree)
     }
 }
 
+TEST(SeparatorMask, TheWordLoopAgreesWithTheVectorOne)
+{
+    // The 32-bit build takes the word loop; both must flag exactly the
+    // bytes "|" and "=", whatever stands around them (high bytes too).
+    const char alphabet[] = {'|', '=', 'A', '0', ' ', '\0', '\x7c' ^ '\x80', '\xbd', '\xff', '<', '>'};
+    uint32_t state = 12345;
+    for (int round = 0; round < 2000; ++round) {
+        char block[64];
+        uint64_t expected = 0;
+        for (int i = 0; i < 64; ++i) {
+            state = state * 1103515245u + 12345u;
+            block[i] = alphabet[(state >> 16) % sizeof alphabet];
+            if (block[i] == '|' || block[i] == '=')
+                expected |= uint64_t{1} << i;
+        }
+        ASSERT_EQ(kavo::detail::separator_mask(block), expected);
+        ASSERT_EQ(kavo::detail::separator_mask_portable(block), expected);
+    }
+}
+
 TEST(IndexedFinder, ManyItemsAndNoText)
 {
     std::string text;

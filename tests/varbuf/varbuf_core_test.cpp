@@ -1,5 +1,7 @@
 #include "varbuf/varbuf.h"
 
+#include "util/number_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -190,6 +192,29 @@ TEST(VarbufFind, Numbers)
     const std::string long_number = "F=" + repeat('1', 100);
     EXPECT_EQ(varbuf_find_flo(long_number.c_str(), "F", &f), kTooLong);
     EXPECT_EQ(varbuf_find_flo("F=1", "F", nullptr), kMalformed);
+}
+
+TEST(VarbufFind, ShortDecimalsRoundAsTheGeneralParser)
+{
+    // The short path computes without a division; every decimal of at most
+    // 7 digits must come out as the general parser (from_chars) reads it.
+    // A spread of mantissas for each number of decimals, the ends included.
+    for (int decimals = 0; decimals <= 7; ++decimals) {
+        for (uint32_t mantissa = 0; mantissa < 10000000; mantissa += mantissa < 2000 ? 1 : 9973) {
+            for (uint32_t m : {mantissa, 9999999u - mantissa % 1000}) {
+                std::string text = std::to_string(m);
+                if (decimals > 0) {
+                    text.insert(0, decimals > static_cast<int>(text.size()) ? decimals - text.size() : 0, '0');
+                    text.insert(text.size() - decimals, ".");
+                }
+                float fast = 0, general = 0;
+                ASSERT_TRUE(varbuf_scan_short_decimal(text.c_str(), &fast) || !KAVO_FLOAT_IN_FLOAT) << text;
+                ASSERT_TRUE(scan_float(text.c_str(), &general)) << text;
+                if (KAVO_FLOAT_IN_FLOAT)
+                    ASSERT_EQ(fast, general) << text;
+            }
+        }
+    }
 }
 
 TEST(VarbufFind, Dates)
