@@ -11,60 +11,82 @@ namespace kavo {
 
 namespace detail {
 
-uint64_t separator_mask_portable(const char *block)
+BlockMasks separator_masks_portable(const char *block)
 {
-    uint64_t mask = 0;
+    BlockMasks masks;
     for (int at = 0; at < 64; at += 8) {
         uint64_t word;
         std::memcpy(&word, block + at, sizeof word);
-        const uint64_t found = zero_bytes(word ^ (kOnes * '|')) | zero_bytes(word ^ (kOnes * '='));
+        const uint64_t bars = zero_bytes(word ^ (kOnes * '|'));
+        const uint64_t separators = bars | zero_bytes(word ^ (kOnes * '='));
         // One bit per byte at the bottom of each byte; the multiply gathers
         // byte k's bit into bit 56 + k, with no carries between them.
-        mask |= ((((found >> 7) * 0x0102040810204080u) >> 56) & 0xFF) << at;
+        constexpr uint64_t kGather = 0x0102040810204080u;
+        masks.separators |= ((((separators >> 7) * kGather) >> 56) & 0xFF) << at;
+        masks.bars |= ((((bars >> 7) * kGather) >> 56) & 0xFF) << at;
     }
-    return mask;
+    return masks;
 }
 
-uint64_t separator_mask(const char *block)
+BlockMasks separator_masks(const char *block)
 {
 #if defined(__SSE2__)
-    const __m128i bars = _mm_set1_epi8('|'), equals = _mm_set1_epi8('=');
-    uint64_t mask = 0;
+    const __m128i bar = _mm_set1_epi8('|'), equals = _mm_set1_epi8('=');
+    BlockMasks masks;
     for (int at = 0; at < 64; at += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(block + at));
-        const __m128i found = _mm_or_si128(_mm_cmpeq_epi8(bytes, bars), _mm_cmpeq_epi8(bytes, equals));
-        mask |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(found))) << at;
+        const __m128i bars = _mm_cmpeq_epi8(bytes, bar);
+        const __m128i separators = _mm_or_si128(bars, _mm_cmpeq_epi8(bytes, equals));
+        masks.separators |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(separators))) << at;
+        masks.bars |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(bars))) << at;
     }
-    return mask;
+    return masks;
 #else
-    return separator_mask_portable(block);
+    return separator_masks_portable(block);
 #endif
 }
 
-} // namespace detail
+// The number of bits set in a word.
+inline std::size_t bit_count(uint64_t x)
+{
+    x -= (x >> 1) & 0x5555555555555555u;
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return static_cast<std::size_t>((x * kOnes) >> 56);
+}
 
-namespace {
-
-using detail::hash_chunk;
-using detail::kHashSeed;
-
-// The positions of "|" and "=" in a text, in text order; after the last,
-// the text's length (where its NUL is).  The masks of all 64-byte blocks
-// are made first, in one tight loop, so that walking them costs a few
-// register operations per separator.
-class SeparatorWalk {
-public:
-    SeparatorWalk(const char *text, std::size_t length)
-        : length_(length), blocks_(length / 64 + 1), masks_(new uint64_t[blocks_])
+// Where the separators of a text stand, one mask per 64-byte block, made
+// in one tight loop that also counts the bars.
+struct SeparatorMasks {
+    SeparatorMasks(const char *text, std::size_t length) : blocks(length / 64 + 1), masks(new uint64_t[blocks])
     {
         const std::size_t whole = length / 64;
         for (std::size_t block = 0; block < whole; ++block)
-            masks_[block] = detail::separator_mask(text + 64 * block);
+            take(block, separator_masks(text + 64 * block));
         // The last block is copied so that no byte past the NUL is read.
         char last[64] = {};
         std::memcpy(last, text + 64 * whole, length - 64 * whole);
-        masks_[whole] = detail::separator_mask(last);
-        bits_ = masks_[0];
+        take(whole, separator_masks(last));
+    }
+    void take(std::size_t block, const BlockMasks &found)
+    {
+        masks[block] = found.separators;
+        bars += bit_count(found.bars);
+    }
+
+    std::size_t blocks;
+    std::unique_ptr<uint64_t[]> masks;
+    std::size_t bars = 0;
+};
+
+// The positions of "|" and "=" in text order; after the last, the text's
+// length (where its NUL is).  A walk is meant to live in registers: it is
+// made where it is used, never handed around.
+class SeparatorWalk {
+public:
+    SeparatorWalk(const SeparatorMasks &masks, std::size_t length)
+        : masks_(masks.masks.get()), blocks_(masks.blocks), length_(length), bits_(masks_[0])
+    {
     }
 
     std::size_t next()
@@ -80,12 +102,19 @@ public:
     }
 
 private:
-    std::size_t length_;
+    const uint64_t *masks_;
     std::size_t blocks_;
-    std::unique_ptr<uint64_t[]> masks_;
+    std::size_t length_;
     std::size_t block_ = 0;
-    uint64_t bits_ = 0;
+    uint64_t bits_;
 };
+
+} // namespace detail
+
+namespace {
+
+using detail::hash_chunk;
+using detail::kHashSeed;
 
 // What a lookup needs to know of a key that does not come gathered.
 struct KeyFacts {
@@ -234,20 +263,26 @@ IndexedFinder::IndexedFinder(const char *text) : ItemFinder(text)
         return;
     const std::size_t length = std::strlen(text);
     end_ = text + length;
-    item_count_ = collect_items(length);
-    index_first_items();
+    const detail::SeparatorMasks separators(text, length);
+    // Every item but the last ends at a "|".
+    const std::size_t most_items = separators.bars + 1;
+    std::size_t slots = 16;
+    while (slots < most_items * 2)
+        slots *= 2;
+    table_.reset(new uint32_t[slots]()); // zeroed: all slots empty
+    mask_ = slots - 1;
+    items_.reset(new Item[most_items]);
+    item_count_ = index_items(separators, most_items);
 }
 
-std::size_t IndexedFinder::collect_items(std::size_t text_length)
+std::size_t IndexedFinder::index_items(const detail::SeparatorMasks &masks, std::size_t most_items)
 {
-    // An indexed item takes at least a key byte and "=", and a "|" unless
-    // it is the last: at most length / 3 + 1 of them.
-    const std::size_t capacity = text_length / 3 + 1;
-    items_.reset(new Item[capacity]);
+    const char *text = this->text(), *end = end_;
+    const std::size_t text_length = static_cast<std::size_t>(end - text);
     Item *items = items_.get();
-    const char *text = this->text();
-    const char *end = text + text_length;
-    SeparatorWalk separators(text, text_length);
+    uint32_t *table = table_.get();
+    const std::size_t mask = mask_;
+    detail::SeparatorWalk separators(masks, text_length);
     std::size_t count = 0;
     for (std::size_t start = 0;;) {
         std::size_t at = separators.next();
@@ -262,11 +297,26 @@ std::size_t IndexedFinder::collect_items(std::size_t text_length)
                 while (value_stop > value_start && text[value_stop - 1] == ' ')
                     --value_stop;
             }
-            if (key_length - 1 < static_cast<std::size_t>(kSearchKeyChars) && count < capacity) {
+            if (key_length - 1 < static_cast<std::size_t>(kSearchKeyChars) && count < most_items) {
                 const char *key = text + start;
-                items[count++] = Item{key, key_head_in_text(key, key_length, end),
+                const uint64_t head = key_head_in_text(key, key_length, end);
+                bool first = true;
+                for (std::size_t i = key_hash(key, key_length, head) & mask;; i = (i + 1) & mask) {
+                    const uint32_t slot = table[i];
+                    if (slot == 0) {
+                        table[i] = static_cast<uint32_t>(count + 1);
+                        break;
+                    }
+                    const Item &held = items[slot - 1];
+                    if (held.head == head && held.length == key_length &&
+                        (key_length <= 8 || same_bytes(held.key + 8, key + 8, key_length - 8))) {
+                        first = false; // an earlier item has this key
+                        break;
+                    }
+                }
+                items[count++] = Item{key, head,
                                       static_cast<uint16_t>(value_stop > value_start ? value_stop - value_start : 0),
-                                      static_cast<uint8_t>(key_length), false};
+                                      static_cast<uint8_t>(key_length), first};
             }
             while (text[at] == '=')
                 at = separators.next();
@@ -274,30 +324,6 @@ std::size_t IndexedFinder::collect_items(std::size_t text_length)
         if (at >= text_length)
             return count;
         start = at + 1;
-    }
-}
-
-void IndexedFinder::index_first_items()
-{
-    std::size_t slots = 16;
-    while (slots < item_count_ * 2)
-        slots *= 2;
-    table_.reset(new uint32_t[slots]()); // zeroed: all slots empty
-    mask_ = slots - 1;
-    for (std::size_t n = 0; n < item_count_; ++n) {
-        Item &item = items_[n];
-        for (std::size_t i = key_hash(item.key, item.length, item.head) & mask_;; i = (i + 1) & mask_) {
-            uint32_t &slot = table_[i];
-            if (slot == 0) {
-                slot = static_cast<uint32_t>(n + 1);
-                item.first = true;
-                break;
-            }
-            const Item &held = items_[slot - 1];
-            if (held.head == item.head && held.length == item.length &&
-                (item.length <= 8 || same_bytes(held.key + 8, item.key + 8, item.length - 8u)))
-                break; // an earlier item has this key
-        }
     }
 }
 

@@ -16,6 +16,10 @@
 
 namespace kavo {
 
+namespace detail {
+struct SeparatorMasks;
+}
+
 // A key as the finders take it.  Keys of up to 8 characters, nearly all of
 // a design's, carry their bytes gathered into one word and their hash:
 // literals and numbered keys know their length where they are made, so no
@@ -144,10 +148,9 @@ private:
         bool first;            // no earlier item has this key
     };
     struct Probe; // a key to look up, as the table compares it
-    // Collects the items of the text in text order; their number.
-    std::size_t collect_items(std::size_t text_length);
-    // Puts each item into the table unless an earlier one has its key.
-    void index_first_items();
+    // One walk over the items: each is kept in text order and put into the
+    // table unless an earlier item has its key.  The number kept.
+    std::size_t index_items(const detail::SeparatorMasks &masks, std::size_t most_items);
     // The item of a plain key, or null; *plain_key false for other keys.
     const Item *plain_item(const FindKey &key, bool *plain_key) const;
     const Item *locate(const Probe &probe) const;

@@ -117,10 +117,15 @@ struct WordNumber {
 }
 
 
-// Bit i set where block[i] is "|" or "=", for a block of 64 readable bytes.
-uint64_t separator_mask(const char *block);
+// Bit i set where block[i] is "|" or "=" (separators) and where it is "|"
+// (bars), for a block of 64 readable bytes.
+struct BlockMasks {
+    uint64_t separators = 0;
+    uint64_t bars = 0;
+};
+BlockMasks separator_masks(const char *block);
 // The same, eight bytes at a time without vector instructions; the build
 // for targets without SSE2 uses it, and tests hold the two to each other.
-uint64_t separator_mask_portable(const char *block);
+BlockMasks separator_masks_portable(const char *block);
 
 } // namespace kavo::detail

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #define KAVOAPI_RECORDS_ONLY
 #include "kavoapi.h"
@@ -74,10 +75,18 @@ bool varbuf_scan_short_decimal(const char *text, float *out);
 // integer over 10^decimals times the halfway point's 25-bit numerator).
 // So rounding the double to float gives the correctly rounded quotient,
 // without a division in the path.
+//
+// The mantissa becomes a double through its bits (2^52 + mantissa, less
+// 2^52) rather than an integer conversion: that instruction keeps the rest
+// of its target register, which ties each number read to the one before.
 inline float varbuf_short_decimal_value(uint32_t mantissa, int decimals, bool negative)
 {
     constexpr double kInversePowers[] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7};
-    const float value = static_cast<float>(static_cast<double>(mantissa) * kInversePowers[decimals]);
+    constexpr double kTwo52 = 4503599627370496.0;
+    const uint64_t bits = 0x4330000000000000u | mantissa;
+    double exact;
+    std::memcpy(&exact, &bits, sizeof exact);
+    const float value = static_cast<float>((exact - kTwo52) * kInversePowers[decimals]);
     return negative ? -value : value;
 }
 

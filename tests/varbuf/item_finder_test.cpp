@@ -121,15 +121,17 @@ TEST(SeparatorMask, TheWordLoopAgreesWithTheVectorOne)
     uint32_t state = 12345;
     for (int round = 0; round < 2000; ++round) {
         char block[64];
-        uint64_t expected = 0;
+        uint64_t separators = 0, bars = 0;
         for (int i = 0; i < 64; ++i) {
             state = state * 1103515245u + 12345u;
             block[i] = alphabet[(state >> 16) % sizeof alphabet];
-            if (block[i] == '|' || block[i] == '=')
-                expected |= uint64_t{1} << i;
+            separators |= uint64_t{block[i] == '|' || block[i] == '='} << i;
+            bars |= uint64_t{block[i] == '|'} << i;
         }
-        ASSERT_EQ(kavo::detail::separator_mask(block), expected);
-        ASSERT_EQ(kavo::detail::separator_mask_portable(block), expected);
+        for (const auto masks : {kavo::detail::separator_masks(block), kavo::detail::separator_masks_portable(block)}) {
+            ASSERT_EQ(masks.separators, separators);
+            ASSERT_EQ(masks.bars, bars);
+        }
     }
 }
 
