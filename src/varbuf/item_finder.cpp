@@ -314,9 +314,9 @@ std::size_t IndexedFinder::index_items(const detail::SeparatorMasks &masks, std:
                         break;
                     }
                 }
-                items[count++] = Item{key, head,
-                                      static_cast<uint16_t>(value_stop > value_start ? value_stop - value_start : 0),
-                                      static_cast<uint8_t>(key_length), first};
+                const std::size_t value_length = value_stop > value_start ? value_stop - value_start : 0;
+                items[count++] = Item{key, head, value_word(text + value_start, value_length, end),
+                                      static_cast<uint16_t>(value_length), static_cast<uint8_t>(key_length), first};
             }
             while (text[at] == '=')
                 at = separators.next();
@@ -411,20 +411,17 @@ int IndexedFinder::number_value(const Item *slot, const char **value)
     return kFound;
 }
 
-bool IndexedFinder::value_word(const Item &item, uint64_t *word) const
+uint64_t IndexedFinder::value_word(const char *value, std::size_t length, const char *end)
 {
-    const std::size_t length = item.value_length;
     if (length > 8)
-        return false;
-    const char *value = item.key + item.length + 1;
-    *word = 0;
-    if (end_ - value >= 7) { // 8 bytes up to and with the NUL
-        std::memcpy(word, value, sizeof *word);
-        *word = detail::low_bytes(*word, length);
-    } else {
-        std::memcpy(word, value, length);
+        return 0;
+    uint64_t word = 0;
+    if (end - value >= 7) { // 8 bytes up to and with the NUL
+        std::memcpy(&word, value, sizeof word);
+        return detail::low_bytes(word, length);
     }
-    return true;
+    std::memcpy(&word, value, length);
+    return word;
 }
 
 // Numbers of up to 8 bytes in their usual form are read a word at a time;
@@ -440,10 +437,9 @@ int IndexedFinder::flo(const FindKey &key, float *out) const
     const int result = number_value(slot, &value);
     if (result != kFound)
         return result;
-    uint64_t word;
     detail::WordNumber number;
-    if (KAVO_FLOAT_IN_FLOAT && value_word(*slot, &word) &&
-        detail::read_word_number(word, slot->value_length, true, 7, &number)) {
+    if (KAVO_FLOAT_IN_FLOAT && slot->value_length <= 8 &&
+        detail::read_word_number(slot->value_word, slot->value_length, true, 7, &number)) {
         *out = varbuf_short_decimal_value(number.mantissa, number.decimals, number.negative);
         return kFound;
     }
@@ -466,9 +462,9 @@ int IndexedFinder::sho(const FindKey &key, int16_t *out) const
     const int result = number_value(slot, &value);
     if (result != kFound)
         return result;
-    uint64_t word;
     detail::WordNumber number;
-    if (value_word(*slot, &word) && detail::read_word_number(word, slot->value_length, false, 8, &number)) {
+    if (slot->value_length <= 8 &&
+        detail::read_word_number(slot->value_word, slot->value_length, false, 8, &number)) {
         // As the primitive: 32-bit wrap-around, then the low 16 bits.
         const uint32_t value32 = number.negative ? 0u - number.mantissa : number.mantissa;
         *out = static_cast<int16_t>(static_cast<uint16_t>(value32));

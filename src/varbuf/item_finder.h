@@ -143,6 +143,7 @@ private:
     struct Item {
         const char *key;       // the item's first byte in the text
         uint64_t head;         // the key's first bytes (up to 8), little-endian, zero-padded
+        uint64_t value_word;   // a value of at most 8 bytes, zero-padded (else 0)
         uint16_t value_length; // of the value after "key=", as an item is read
         uint8_t length;        // of the key, at most kSearchKeyChars
         bool first;            // no earlier item has this key
@@ -159,7 +160,7 @@ private:
     // malformed or too long value.
     static int number_value(const Item *slot, const char **value);
     // The value of an item of at most 8 bytes as a word (zero beyond it).
-    bool value_word(const Item &item, uint64_t *word) const;
+    static uint64_t value_word(const char *value, std::size_t length, const char *end);
     // Open addressing over the items: a table of item numbers plus one (0:
     // an empty slot), so that only these small numbers need clearing.
     std::unique_ptr<uint32_t[]> table_;
