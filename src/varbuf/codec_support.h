@@ -18,7 +18,15 @@ namespace kavo::codec {
 // is plain because its prefix is, and digits change nothing of that.
 class Key {
 public:
-    [[gnu::always_inline]] Key(const FindKey &prefix, int index)
+    Key() = default; // no key yet: see make
+    [[gnu::always_inline]] Key(const FindKey &prefix, int index) { make(prefix, index); }
+    Key(const Key &) = delete;
+    Key &operator=(const Key &) = delete;
+
+    operator const char *() const { return text_; }
+    operator const FindKey &() const { return key_; }
+
+    [[gnu::always_inline]] void make(const FindKey &prefix, int index)
     {
         if (prefix.plain_short() && index >= 0 && index < 100) {
             const unsigned i = static_cast<unsigned>(index);
@@ -35,11 +43,6 @@ public:
         }
         spell(prefix.text(), index);
     }
-    Key(const Key &) = delete;
-    Key &operator=(const Key &) = delete;
-
-    operator const char *() const { return text_; }
-    operator const FindKey &() const { return key_; }
 
 private:
     [[gnu::noinline]] void spell(const char *prefix, int index)
@@ -61,7 +64,7 @@ private:
         key_ = FindKey::of_text(text_);
     }
 
-    char text_[24];
+    char text_[24] = {};
     FindKey key_;
 };
 
@@ -131,6 +134,19 @@ public:
         return result;
     }
     int date(const FindKey &key, varbuf_date &field) { return finder_.find_date(key, &field); }
+    // Number fields of a list whose results are not looked at, in one call.
+    void numbers(std::initializer_list<NumberField> fields) { finder_.find_numbers(fields.begin(), fields.size()); }
+    // The fields prefix0, prefix1, ... of an array, one lookup each.
+    void numbered(const FindKey &prefix, float *fields, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            flo(Key(prefix, i), fields + i);
+    }
+    void numbered(const FindKey &prefix, int16_t *fields, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            sho(Key(prefix, i), fields + i);
+    }
     // True only for a value that was read.
     bool found(const FindKey &key, int16_t *field) { return sho(key, field) == kFound; }
     bool found(const FindKey &key, float *field) { return flo(key, field) == kFound; }
@@ -148,11 +164,7 @@ struct ShortItem {
     const char *key;
     int16_t value;
 };
-// Fields of a list, by address.
-struct FloatField {
-    FindKey key;
-    float *field;
-};
+using kavo::NumberField;
 
 // Zero-fills a record.
 template <typename Record>

@@ -238,6 +238,36 @@ int ItemFinder::sho(const FindKey &key, int16_t *out) const
     return varbuf_sho_from(sz(key, text, kNumberArea), text, out);
 }
 
+namespace {
+
+void put_float(const NumberField &field, float value) { std::memcpy(field.field, &value, sizeof value); }
+void put_short(const NumberField &field, int16_t value) { std::memcpy(field.field, &value, sizeof value); }
+
+// A short as the primitive reads it: 32-bit wrap-around, then the low 16 bits.
+int16_t short_value(const detail::WordNumber &number)
+{
+    const uint32_t value32 = number.negative ? 0u - number.mantissa : number.mantissa;
+    return static_cast<int16_t>(static_cast<uint16_t>(value32));
+}
+
+} // namespace
+
+void ItemFinder::find_numbers(const NumberField *fields, std::size_t count) const
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        const NumberField &field = fields[i];
+        if (field.is_float) {
+            float value = 0;
+            flo(field.key, &value);
+            put_float(field, value);
+        } else {
+            int16_t value = 0;
+            sho(field.key, &value);
+            put_short(field, value);
+        }
+    }
+}
+
 int ItemFinder::find_date(const FindKey &key, varbuf_date *out) const
 {
     char text[kDateArea];
@@ -353,6 +383,16 @@ const char *IndexedFinder::item_with_key(const char *key) const
     return item ? item->key : nullptr;
 }
 
+// The next item in text order when it is the first of this plain short
+// key, the usual case when keys are read in the order they were written.
+inline const IndexedFinder::Item *IndexedFinder::next_in_order(const FindKey &key) const
+{
+    if (!key.plain_short() || next_item_ >= item_count_)
+        return nullptr;
+    const Item &item = items_[next_item_];
+    return item.first && item.head == key.head() && item.length == key.length() ? &item : nullptr;
+}
+
 const IndexedFinder::Item *IndexedFinder::plain_item(const FindKey &key, bool *plain_key) const
 {
     *plain_key = false;
@@ -360,12 +400,9 @@ const IndexedFinder::Item *IndexedFinder::plain_item(const FindKey &key, bool *p
         return nullptr;
     if (key.plain_short()) {
         *plain_key = true;
-        if (next_item_ < item_count_) {
-            const Item &item = items_[next_item_];
-            if (item.first && item.head == key.head() && item.length == key.length()) {
-                ++next_item_;
-                return &item;
-            }
+        if (const Item *item = next_in_order(key)) {
+            ++next_item_;
+            return item;
         }
         const Item *item = locate(Probe{key.text(), key.length(), key.head(), key.hash()});
         if (item)
@@ -438,8 +475,7 @@ int IndexedFinder::flo(const FindKey &key, float *out) const
     if (result != kFound)
         return result;
     detail::WordNumber number;
-    if (KAVO_FLOAT_IN_FLOAT && slot->value_length <= 8 &&
-        detail::read_word_number(slot->value_word, slot->value_length, true, 7, &number)) {
+    if (KAVO_FLOAT_IN_FLOAT && detail::read_word_number(slot->value_word, slot->value_length, true, 7, &number)) {
         *out = varbuf_short_decimal_value(number.mantissa, number.decimals, number.negative);
         return kFound;
     }
@@ -463,14 +499,45 @@ int IndexedFinder::sho(const FindKey &key, int16_t *out) const
     if (result != kFound)
         return result;
     detail::WordNumber number;
-    if (slot->value_length <= 8 &&
-        detail::read_word_number(slot->value_word, slot->value_length, false, 8, &number)) {
-        // As the primitive: 32-bit wrap-around, then the low 16 bits.
-        const uint32_t value32 = number.negative ? 0u - number.mantissa : number.mantissa;
-        *out = static_cast<int16_t>(static_cast<uint16_t>(value32));
+    if (detail::read_word_number(slot->value_word, slot->value_length, false, 8, &number)) {
+        *out = short_value(number);
         return kFound;
     }
     return varbuf_sho_from(kFound, value, out);
+}
+
+// Keys of a list mostly follow each other in the text: each that is the
+// next item and holds a short number is read here, in a loop without
+// calls, the others as one lookup each.
+void IndexedFinder::find_numbers(const NumberField *fields, std::size_t count) const
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        const NumberField &field = fields[i];
+        const Item *item = next_in_order(field.key);
+        detail::WordNumber number;
+        if (item && detail::read_word_number(item->value_word, item->value_length, field.is_float,
+                                             field.is_float ? 7 : 8, &number)) {
+            if (!field.is_float) {
+                put_short(field, short_value(number));
+                ++next_item_;
+                continue;
+            }
+            if (KAVO_FLOAT_IN_FLOAT) {
+                put_float(field, varbuf_short_decimal_value(number.mantissa, number.decimals, number.negative));
+                ++next_item_;
+                continue;
+            }
+        }
+        if (field.is_float) {
+            float value = 0;
+            flo(field.key, &value);
+            put_float(field, value);
+        } else {
+            int16_t value = 0;
+            sho(field.key, &value);
+            put_short(field, value);
+        }
+    }
 }
 
 } // namespace kavo

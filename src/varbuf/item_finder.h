@@ -80,6 +80,17 @@ private:
     bool plain_short_ = false;
 };
 
+// A number field to fill from one key, by address: it may be misaligned
+// inside a packed record.
+struct NumberField {
+    NumberField() = default;
+    NumberField(const FindKey &key_, float *field_) : key(key_), field(field_), is_float(true) {}
+    NumberField(const FindKey &key_, int16_t *field_) : key(key_), field(field_), is_float(false) {}
+    FindKey key;
+    void *field = nullptr;
+    bool is_float = false; // else a short
+};
+
 class ItemFinder {
 public:
     explicit ItemFinder(const char *text) : text_(text) {}
@@ -94,6 +105,10 @@ public:
     int find_flo(const FindKey &key, float *out) const { return flo(key, out); }
     int find_sho(const FindKey &key, int16_t *out) const { return sho(key, out); }
     int find_date(const FindKey &key, varbuf_date *out) const;
+    // Fills each field as find_flo or find_sho does; the results are not
+    // kept.  Readers hand over lists of keys this way, so that a finder can
+    // take them in one go.
+    virtual void find_numbers(const NumberField *fields, std::size_t count) const;
     // The same for keys held only as a pointer.
     int find_sz(const char *key, char *out, int out_size) const { return sz(FindKey::of_text(key), out, out_size); }
     int find_flo(const char *key, float *out) const { return flo(FindKey::of_text(key), out); }
@@ -137,6 +152,9 @@ protected:
     int sho(const FindKey &key, int16_t *out) const override;
     const char *item_with_key(const char *key) const override;
 
+public:
+    void find_numbers(const NumberField *fields, std::size_t count) const override;
+
 private:
     // An indexed item.  Keys of up to 8 bytes, the usual case, are compared
     // as one word; longer keys by their bytes.
@@ -152,6 +170,7 @@ private:
     // One walk over the items: each is kept in text order and put into the
     // table unless an earlier item has its key.  The number kept.
     std::size_t index_items(const detail::SeparatorMasks &masks, std::size_t most_items);
+    const Item *next_in_order(const FindKey &key) const;
     // The item of a plain key, or null; *plain_key false for other keys.
     const Item *plain_item(const FindKey &key, bool *plain_key) const;
     const Item *locate(const Probe &probe) const;

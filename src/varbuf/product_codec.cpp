@@ -9,7 +9,7 @@ using codec::Writer;
 
 namespace {
 
-using codec::FloatField;
+using codec::NumberField;
 using codec::FloatItem;
 
 void write_all(Writer &w, std::initializer_list<FloatItem> items, int decimals)
@@ -24,11 +24,7 @@ void write_all_nz(Writer &w, std::initializer_list<FloatItem> items, int decimal
         w.nz(key, value, decimals);
 }
 
-void read_all(Reader &in, std::initializer_list<FloatField> fields)
-{
-    for (const auto &[key, field] : fields)
-        in.flo(key, field);
-}
+void read_all(Reader &in, std::initializer_list<NumberField> fields) { in.numbers(fields); }
 
 } // namespace
 
@@ -124,56 +120,48 @@ int write_beam(const beam_module &b, bool s_case, bool w_case, char *text, int s
     return 0;
 }
 
+// Keys are asked for in about the order the writer puts them, which is the
+// order a finder answers fastest.  The reads are independent of each other
+// except within a group, whose order is kept.
 int read_beam_module(beam_module &b, const ItemFinder &text)
 {
     codec::clear(b);
     Reader in(text);
-    in.sho("BLB", &b.blb);
-    in.sho("BLC", &b.blc);
-    in.sz("BZL", b.bzl);
-    in.sz("BZR", b.bzr);
-    in.sho("BLD", &b.bld);
-    if (in.found("MJA", &b.mja))
-        b.mja_state = 3;
-    if (in.found("BAP", &b.bap))
-        b.bap_state = 3;
-    in.sho("BNB", &b.bnb);
-    in.low_byte("BSW", b.bsw);
-    in.sho("BUB", &b.bub); // a missing BUB reads as 0
     in.sz("BSI", b.bsi);
     in.sho("BSN", &b.bsn);
     in.sho("BSP", &b.bsp);
     in.flo("BSD", &b.bsd);
-    in.sho("BIR", &b.bir);
+    if (in.found("MJA", &b.mja))
+        b.mja_state = 3;
+    in.sho("BLB", &b.blb);
+    in.sho("BLC", &b.blc);
+    in.sho("BLD", &b.bld);
+    in.sz("BZL", b.bzl);
+    in.sz("BZR", b.bzr);
     in.sho("BIL", &b.bil);
-    read_all(in, {{"BA1", &b.ba1}, {"BQ3", &b.bq3}, {"BA5", &b.ba5}, {"BQ7", &b.bq7}});
+    in.sho("BIR", &b.bir);
     in.sho("BPS", &b.bps);
-    read_all(in, {{"BPD", &b.bpd}, {"BPH", &b.bph}, {"BPA", &b.bpa}, {"BD1", &b.bd1}, {"BE1", &b.be1},
-                  {"BM1", &b.bm1}, {"BD2", &b.bd2}, {"BE2", &b.be2}, {"BD3", &b.bd3}, {"BD4", &b.bd4},
-                  {"BL1", &b.bl1}, {"BL2", &b.bl2}, {"BL3", &b.bl3}});
-    in.low_byte("BC1", b.bc1);
-    read_all(in, {{"BC2", &b.bc2}, {"BC3", &b.bc3}, {"BC4", &b.bc4}, {"BCA", &b.bca}, {"BD5", &b.bd5},
-                  {"BE5", &b.be5}, {"BM2", &b.bm2}, {"BD6", &b.bd6}, {"BE6", &b.be6}, {"BD7", &b.bd7},
-                  {"BD8", &b.bd8}, {"BL5", &b.bl5}, {"BL6", &b.bl6}, {"BL7", &b.bl7}});
-    in.low_byte("BC5", b.bc5);
-    read_all(in, {{"BC6", &b.bc6}, {"BC7", &b.bc7}, {"BC8", &b.bc8}, {"BC9", &b.bc9}, {"BP7", &b.bp7}});
+    read_all(in, {{"BPD", &b.bpd}, {"BPH", &b.bph}, {"BPA", &b.bpa}});
+    in.sho("BNB", &b.bnb);
+    if (in.found("BAP", &b.bap))
+        b.bap_state = 3;
+    in.low_byte("BSW", b.bsw);
+    in.sho("BUB", &b.bub); // a missing BUB reads as 0
 
-    if (in.sz("CNB", b.cnb) == kFound) {
-        in.sz("CNI", b.cni);
-        in.flo("CND", &b.cnd);
-        in.sho("CNC", &b.cnc);
-        in.flo("CFL", &b.cfl);
-        b.cnb_state = 3;
-    }
     // Each group counts only when all its keys are there; the keys found
     // before a missing one keep their values.
     if (in.found("BQ1", &b.bq1) && in.found("BT1", &b.bt1) && in.found("BP1", &b.bp1)) {
         read_all(in, {{"BP3", &b.bp3}, {"BP4", &b.bp4}});
         in.low_byte("BAS", b.bas);
-        read_all(in, {{"BR1", &b.br1}, {"BV1", &b.bv1}});
         in.low_byte("BAT", b.bat);
+        read_all(in, {{"BR1", &b.br1}, {"BV1", &b.bv1}});
         b.s1_state = 3;
     }
+    read_all(in, {{"BA1", &b.ba1}, {"BQ3", &b.bq3}, {"BD1", &b.bd1}, {"BE1", &b.be1}, {"BM1", &b.bm1},
+                  {"BD2", &b.bd2}, {"BE2", &b.be2}, {"BD4", &b.bd4}, {"BL1", &b.bl1}, {"BL2", &b.bl2},
+                  {"BL3", &b.bl3}});
+    in.low_byte("BC1", b.bc1);
+    read_all(in, {{"BC2", &b.bc2}, {"BC3", &b.bc3}, {"BC4", &b.bc4}, {"BCA", &b.bca}});
     int16_t bcs = 0;
     if (in.found("BT2", &b.bt2) && in.found("BT3", &b.bt3) && in.found("BQ2", &b.bq2) && in.found("BP2", &b.bp2) &&
         in.found("BCS", &bcs)) {
@@ -181,19 +169,33 @@ int read_beam_module(beam_module &b, const ItemFinder &text)
         b.bcs = static_cast<uint8_t>(bcs);
         b.s2_state = 3;
     }
+    in.flo("BD3", &b.bd3);
     if (in.found("BQ5", &b.bq5) && in.found("BT5", &b.bt5) && in.found("BP5", &b.bp5)) {
         read_all(in, {{"BP8", &b.bp8}, {"BP9", &b.bp9}});
         in.low_byte("BAW", b.baw);
-        read_all(in, {{"BR5", &b.br5}, {"BV5", &b.bv5}});
         in.low_byte("BAX", b.bax);
+        read_all(in, {{"BR5", &b.br5}, {"BV5", &b.bv5}});
         b.w1_state = 3;
     }
+    read_all(in, {{"BP7", &b.bp7}, {"BA5", &b.ba5}, {"BQ7", &b.bq7}, {"BD5", &b.bd5}, {"BE5", &b.be5},
+                  {"BM2", &b.bm2}, {"BD6", &b.bd6}, {"BE6", &b.be6}, {"BD8", &b.bd8}, {"BL5", &b.bl5},
+                  {"BL6", &b.bl6}, {"BL7", &b.bl7}});
+    in.low_byte("BC5", b.bc5);
+    read_all(in, {{"BC6", &b.bc6}, {"BC7", &b.bc7}, {"BC8", &b.bc8}, {"BC9", &b.bc9}});
     int16_t bcw = 0;
     if (in.found("BT6", &b.bt6) && in.found("BT7", &b.bt7) && in.found("BQ6", &b.bq6) && in.found("BP6", &b.bp6) &&
         in.found("BCW", &bcw)) {
         read_all(in, {{"BT8", &b.bt8}, {"BT9", &b.bt9}, {"B8P", &b.b8p}, {"B9P", &b.b9p}});
         b.bcw = static_cast<uint8_t>(bcw);
         b.w2_state = 3;
+    }
+    in.flo("BD7", &b.bd7);
+    if (in.sz("CNB", b.cnb) == kFound) {
+        in.sz("CNI", b.cni);
+        in.flo("CND", &b.cnd);
+        in.sho("CNC", &b.cnc);
+        in.flo("CFL", &b.cfl);
+        b.cnb_state = 3;
     }
     if (b.s1_state == 0 && b.w1_state == 0) {
         codec::clear(b);

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
 #include "units/absorption.h"
 #include "varbuf/codec_support.h"
@@ -45,6 +46,8 @@ int write_room(const room &r, char *text, int size)
     return w.sho("RRT", r.rrt);
 }
 
+// Keys are asked for in the order the writer puts them, which is the order
+// a finder answers fastest; no reading depends on that order.
 int read_room(room &r, const ItemFinder &text)
 {
     codec::clear(r);
@@ -52,22 +55,19 @@ int read_room(room &r, const ItemFinder &text)
     in.sz("RCD", r.rcd);
     in.sz("RNM", r.rnm);
     in.sz("RNT", r.rnt);
-    for (auto [key, field] : {codec::FloatField{"RLE", &r.rle}, {"RWI", &r.rwi}, {"RHE", &r.rhe}, {"RHZ", &r.rhz},
-                              {"RDZ", &r.rdz}, {"RTS", &r.rts}, {"RRS", &r.rrs}, {"RTW", &r.rtw}, {"RRW", &r.rrw},
-                              {"RDS", &r.rds}})
-        in.flo(key, field);
+    in.numbers({{"RLE", &r.rle}, {"RWI", &r.rwi}, {"RHE", &r.rhe}, {"RHZ", &r.rhz}, {"RDZ", &r.rdz}, {"RTS", &r.rts}});
+    const int rcs = in.sho("RCS", &r.rcs);
+    in.numbers({{"RDS", &r.rds}, {"RRS", &r.rrs}, {"RTW", &r.rtw}});
+    const int rcw = in.sho("RCW", &r.rcw);
+    in.numbers({{"RDW", &r.rdw}, {"RRW", &r.rrw}, {"RPC", &r.rpc}, {"RPH", &r.rph}, {"RQR", &r.rqr}, {"RQ2", &r.rq2},
+                {"RQ3", &r.rq3}});
     // A selector that is missing altogether follows from its value.
-    if (in.sho("RCS", &r.rcs) == kNotFound && std::fabs(r.rds) > 0.05)
+    if (rcs == kNotFound && std::fabs(r.rds) > 0.05)
         r.rcs = 2;
-    in.flo("RDW", &r.rdw);
-    if (in.sho("RCW", &r.rcw) == kNotFound && std::fabs(r.rdw) > 0.05)
+    if (rcw == kNotFound && std::fabs(r.rdw) > 0.05)
         r.rcw = 2;
-    for (auto [key, field] :
-         {codec::FloatField{"RPC", &r.rpc}, {"RPH", &r.rph}, {"RQR", &r.rqr}, {"RQ2", &r.rq2}, {"RQ3", &r.rq3}})
-        in.flo(key, field);
     if (in.sho("RAC", &r.rac) == kFound) {
-        for (int i = 0; i < 8; ++i)
-            in.flo(Key("RA", i), r.ra + i);
+        in.numbered("RA", r.ra, 8);
     } else {
         room_default_absorption(r);
     }
@@ -119,21 +119,24 @@ int read_installation(installation &inst, const ItemFinder &text)
 {
     codec::clear(inst);
     Reader in(text);
-    const bool complete = in.found("IMP", &inst.imp) && in.found("IIH", &inst.iih) && in.found("INR", &inst.inr) &&
-                          in.found("INC", &inst.inc) && in.found("ILN", &inst.iln) && in.found("IVP", &inst.ivp) &&
-                          in.found("IVL", &inst.ivl) && in.found("INT", &inst.int_);
+    bool complete = in.found("IMP", &inst.imp) && in.found("IIH", &inst.iih) && in.found("INR", &inst.inr) &&
+                    in.found("INC", &inst.inc) && in.found("ILN", &inst.iln) && in.found("IVP", &inst.ivp) &&
+                    in.found("IVL", &inst.ivl);
+    if (complete) {
+        // Read between IVL and INT, where they are written; an incomplete
+        // installation is cleared whatever was read.
+        in.sho("IVF", &inst.ivf);
+        in.flo("IAS", &inst.ias);
+        complete = in.found("INT", &inst.int_);
+    }
     if (!complete) {
         codec::clear(inst);
         return 0;
     }
-    in.flo("IAS", &inst.ias);
-    for (int i = 0; i < 20; ++i)
-        in.sho(Key("IR", i), inst.ir + i);
-    for (int i = 0; i < 20; ++i)
-        in.sho(Key("IC", i), inst.ic + i);
-    in.sho("IVF", &inst.ivf);
     in.sho("INV", &inst.inv);
     in.sho("INW", &inst.inw);
+    in.numbered("IR", inst.ir, 20);
+    in.numbered("IC", inst.ic, 20);
     const int entries = codec::clamp_entries(inst.int_ + inst.inw + inst.inv);
     for (int i = 0; i < entries; ++i) {
         in.sho(Key("IT", i), inst.it + i);
@@ -191,21 +194,21 @@ int read_surfaces(surfaces &s, const ItemFinder &text)
 {
     codec::clear(s);
     Reader in(text);
+    in.sho("SCH", &s.sch);
     if (in.sho("SIN", &s.sin) == kFound)
         s.valid = 3;
-    in.sho("SCH", &s.sch);
     in.flo("SAM", &s.sam);
     in.flo("SIR", &s.sir);
     for (int i = 0; i < 4; ++i) {
-        wall_entry &wall = s.walls[i];
-        in.flo(Key("WH", i), &wall.wh);
-        in.flo(Key("WW", i), &wall.ww);
-        in.sho(Key("WT", i), &wall.wt);
-        in.flo(Key("WA", i), &wall.wa);
-        in.sho(Key("W1", i), &wall.w1);
-        for (auto [prefix, field] : {codec::FloatField{"W2", &wall.w2}, {"W3", &wall.w3}, {"W4", &wall.w4},
-                                     {"W5", &wall.w5}, {"W6", &wall.w6}, {"W7", &wall.w7}, {"W8", &wall.w8},
-                                     {"WS", &wall.ws}, {"WL", &wall.wl}, {"WI", &wall.wi}, {"WU", &wall.wu}})
+        wall_entry &w = s.walls[i];
+        in.flo(Key("WH", i), &w.wh);
+        in.flo(Key("WW", i), &w.ww);
+        in.sho(Key("WT", i), &w.wt);
+        in.flo(Key("WA", i), &w.wa);
+        in.sho(Key("W1", i), &w.w1);
+        for (auto [prefix, field] : {std::pair<FindKey, float *>{"W2", &w.w2}, {"W3", &w.w3}, {"W4", &w.w4},
+                                     {"W5", &w.w5}, {"W6", &w.w6}, {"W7", &w.w7}, {"W8", &w.w8}, {"WS", &w.ws},
+                                     {"WL", &w.wl}, {"WI", &w.wi}, {"WU", &w.wu}})
             in.flo(Key(prefix, i), field);
     }
     for (int i = 0; i < 2; ++i) {
@@ -215,7 +218,8 @@ int read_surfaces(surfaces &s, const ItemFinder &text)
         in.sho(Key("CT", i), &c.ct);
         in.flo(Key("CA", i), &c.ca);
         in.flo(Key("CS", i), &c.cs);
-        in.flo(Key("CL", i), &c.cl2); // one key for both: the first value
+        // One key for both lengths: the second reads what the first read.
+        std::memcpy(static_cast<void *>(&c.cl2), static_cast<const void *>(&c.cl), sizeof c.cl);
         in.flo(Key("CI", i), &c.ci);
         in.flo(Key("CU", i), &c.cu);
     }
@@ -237,11 +241,7 @@ void write_bands(Writer &w, const FindKey &prefix, const float *bands)
     }
 }
 
-void read_bands(Reader &in, const FindKey &prefix, float *bands)
-{
-    for (int i = 0; i < 8; ++i)
-        in.flo(Key(prefix, i), bands + i);
-}
+void read_bands(Reader &in, const FindKey &prefix, float *bands) { in.numbered(prefix, bands, 8); }
 
 // A value guarded by a state: the state becomes 1 when the key is read.
 void read_stated(Reader &in, const FindKey &key, int16_t *state, float *value)
@@ -302,12 +302,12 @@ int read_oe_data(oe_data &oe, const ItemFinder &text)
     read_stated(in, "ODP", &oe.odp_state, &oe.odp);
     read_stated(in, "OAD", &oe.oad_state, &oe.oad);
     read_stated(in, "OLB", &oe.olb_state, &oe.olb);
-    read_stated(in, "OLR", &oe.olr_state, &oe.olr);
     in.flo("ORN", &oe.orn);
-    in.flo("ORR", &oe.orr);
     in.flo("OCN", &oe.ocn);
-    in.flo("OCR", &oe.ocr);
     read_bands(in, "OL", oe.ol);
+    read_stated(in, "OLR", &oe.olr_state, &oe.olr);
+    in.flo("ORR", &oe.orr);
+    in.flo("OCR", &oe.ocr);
     read_bands(in, "OR", oe.or_);
     read_stated(in, "EQV", &oe.eqv_state, &oe.eqv);
     read_stated(in, "EQM", &oe.eqm_state, &oe.eqm);
