@@ -210,8 +210,9 @@ TEST(VarbufFind, ShortDecimalsRoundAsTheGeneralParser)
                 float fast = 0, general = 0;
                 ASSERT_TRUE(varbuf_scan_short_decimal(text.c_str(), &fast) || !KAVO_FLOAT_IN_FLOAT) << text;
                 ASSERT_TRUE(scan_float(text.c_str(), &general)) << text;
-                if (KAVO_FLOAT_IN_FLOAT)
+                if (KAVO_FLOAT_IN_FLOAT) {
                     ASSERT_EQ(fast, general) << text;
+                }
             }
         }
     }
