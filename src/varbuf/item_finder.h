@@ -142,18 +142,19 @@ class IndexedFinder final : public ItemFinder {
 public:
     explicit IndexedFinder(const char *text);
 
+    void find_numbers(const NumberField *fields, std::size_t count) const override;
+
 protected:
     // For plain keys, the answer is read straight from the located item;
     // other keys take the walk of varbuf_find_from.
     int sz(const FindKey &key, char *out, int out_size) const override;
-    // Numbers are read in place from the text, where a value always ends at
-    // a byte that no number reader takes ("|", "=", NUL or a blank).
+    // Values of up to 8 bytes in the usual number forms are read from the
+    // word kept with their item; other numbers in place from the text,
+    // where a value always ends at a byte that no number reader takes
+    // ("|", "=", NUL or a blank).
     int flo(const FindKey &key, float *out) const override;
     int sho(const FindKey &key, int16_t *out) const override;
     const char *item_with_key(const char *key) const override;
-
-public:
-    void find_numbers(const NumberField *fields, std::size_t count) const override;
 
 private:
     // An indexed item.  Keys of up to 8 bytes, the usual case, are compared
@@ -170,6 +171,8 @@ private:
     // One walk over the items: each is kept in text order and put into the
     // table unless an earlier item has its key.  The number kept.
     std::size_t index_items(const detail::SeparatorMasks &masks, std::size_t most_items);
+    // The item after the last one found, when it is the first of this
+    // plain short key; null otherwise.
     const Item *next_in_order(const FindKey &key) const;
     // The item of a plain key, or null; *plain_key false for other keys.
     const Item *plain_item(const FindKey &key, bool *plain_key) const;

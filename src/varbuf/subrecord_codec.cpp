@@ -385,7 +385,7 @@ namespace {
 
 // The value pairs of the U data with the selector bits that carry them.
 struct UPair {
-    const char *first_key, *second_key;
+    FindKey first_key, second_key;
     std::size_t first, second; // offsets in u_data
     int bit;
     bool in_uss, in_usw;
@@ -432,8 +432,8 @@ int write_u_data(const u_data &u, char *text, int size)
     for (const UPair &pair : kUPairs) {
         if (!pair_selected(pair, u))
             continue;
-        w.nz(pair.first_key, u_value(u, pair.first), pair.decimals);
-        w.nz(pair.second_key, u_value(u, pair.second), pair.decimals);
+        w.nz(pair.first_key.text(), u_value(u, pair.first), pair.decimals);
+        w.nz(pair.second_key.text(), u_value(u, pair.second), pair.decimals);
     }
     if (u.uss > 0)
         w.sho("USS", u.uss);
@@ -457,8 +457,8 @@ int read_u_data(u_data &u, const ItemFinder &text)
     for (const UPair &pair : kUPairs) {
         if (!pair_selected(pair, u))
             continue;
-        in.flo(FindKey::of_text(pair.first_key), u_field(u, pair.first));
-        in.flo(FindKey::of_text(pair.second_key), u_field(u, pair.second));
+        in.flo(pair.first_key, u_field(u, pair.first));
+        in.flo(pair.second_key, u_field(u, pair.second));
     }
     return (u.uss > 0 || u.usw >= 1) ? 1 : 0;
 }
