@@ -12,61 +12,7 @@
 
 namespace kavo::codec {
 
-// "%s%d" of an indexed key ("IR12", "WH3"), as text for writers and as a
-// FindKey for readers.  The usual case, a plain prefix and an index below
-// 100 making at most 8 characters, is put together as one word: the key
-// is plain because its prefix is, and digits change nothing of that.
-class Key {
-public:
-    Key() = default; // no key yet: see make
-    [[gnu::always_inline]] Key(const FindKey &prefix, int index) { make(prefix, index); }
-    Key(const Key &) = delete;
-    Key &operator=(const Key &) = delete;
-
-    operator const char *() const { return text_; }
-    operator const FindKey &() const { return key_; }
-
-    [[gnu::always_inline]] void make(const FindKey &prefix, int index)
-    {
-        if (prefix.plain_short() && index >= 0 && index < 100) {
-            const unsigned i = static_cast<unsigned>(index);
-            const std::size_t digits = i < 10 ? 1 : 2;
-            const std::size_t length = prefix.length() + digits;
-            if (length <= 8) {
-                const uint64_t text = i < 10 ? '0' + i : ('0' + i / 10) | static_cast<uint64_t>('0' + i % 10) << 8;
-                const uint64_t head = prefix.head() | text << (8 * prefix.length());
-                std::memcpy(text_, &head, sizeof head);
-                text_[8] = 0;
-                key_ = FindKey::of_plain_short(text_, head, length);
-                return;
-            }
-        }
-        spell(prefix.text(), index);
-    }
-
-private:
-    [[gnu::noinline]] void spell(const char *prefix, int index)
-    {
-        std::size_t n = 0;
-        for (; prefix && prefix[n] && n < 8; ++n)
-            text_[n] = prefix[n];
-        char digits[12];
-        std::size_t count = 0;
-        unsigned value = index < 0 ? 0u - static_cast<unsigned>(index) : static_cast<unsigned>(index);
-        do
-            digits[count++] = static_cast<char>('0' + value % 10);
-        while ((value /= 10) != 0);
-        if (index < 0)
-            text_[n++] = '-';
-        while (count > 0)
-            text_[n++] = digits[--count];
-        text_[n] = 0;
-        key_ = FindKey::of_text(text_);
-    }
-
-    char text_[24] = {};
-    FindKey key_;
-};
+using Key = NumberedKey;
 
 // Appends items to a caller's text of `size` bytes.
 class Writer {
@@ -136,16 +82,16 @@ public:
     int date(const FindKey &key, varbuf_date &field) { return finder_.find_date(key, &field); }
     // Number fields of a list whose results are not looked at, in one call.
     void numbers(std::initializer_list<NumberField> fields) { finder_.find_numbers(fields.begin(), fields.size()); }
-    // The fields prefix0, prefix1, ... of an array, one lookup each.
-    void numbered(const FindKey &prefix, float *fields, int count)
+    // Numbered fields, row by row: column c of row i is prefix_c + i.
+    void rows(std::initializer_list<NumberColumn> columns, int count, std::size_t row_stride)
     {
-        for (int i = 0; i < count; ++i)
-            flo(Key(prefix, i), fields + i);
+        finder_.find_rows(columns.begin(), columns.size(), count, row_stride);
     }
-    void numbered(const FindKey &prefix, int16_t *fields, int count)
+    // The fields prefix0, prefix1, ... of an array.
+    template <typename Number>
+    void numbered(const FindKey &prefix, Number *fields, int count)
     {
-        for (int i = 0; i < count; ++i)
-            sho(Key(prefix, i), fields + i);
+        rows({{prefix, fields}}, count, sizeof *fields);
     }
     // True only for a value that was read.
     bool found(const FindKey &key, int16_t *field) { return sho(key, field) == kFound; }

@@ -240,8 +240,10 @@ int ItemFinder::sho(const FindKey &key, int16_t *out) const
 
 namespace {
 
-void put_float(const NumberField &field, float value) { std::memcpy(field.field, &value, sizeof value); }
-void put_short(const NumberField &field, int16_t value) { std::memcpy(field.field, &value, sizeof value); }
+void *row_field(const NumberColumn &column, int row, std::size_t row_stride)
+{
+    return static_cast<char *>(column.field) + static_cast<std::size_t>(row) * row_stride;
+}
 
 // A short as the primitive reads it: 32-bit wrap-around, then the low 16 bits.
 int16_t short_value(const detail::WordNumber &number)
@@ -252,20 +254,31 @@ int16_t short_value(const detail::WordNumber &number)
 
 } // namespace
 
+void ItemFinder::fill(const FindKey &key, void *field, bool is_float) const
+{
+    if (is_float) {
+        float value = 0;
+        flo(key, &value);
+        std::memcpy(field, &value, sizeof value);
+    } else {
+        int16_t value = 0;
+        sho(key, &value);
+        std::memcpy(field, &value, sizeof value);
+    }
+}
+
 void ItemFinder::find_numbers(const NumberField *fields, std::size_t count) const
 {
-    for (std::size_t i = 0; i < count; ++i) {
-        const NumberField &field = fields[i];
-        if (field.is_float) {
-            float value = 0;
-            flo(field.key, &value);
-            put_float(field, value);
-        } else {
-            int16_t value = 0;
-            sho(field.key, &value);
-            put_short(field, value);
-        }
-    }
+    for (std::size_t i = 0; i < count; ++i)
+        fill(fields[i].key, fields[i].field, fields[i].is_float);
+}
+
+void ItemFinder::find_rows(const NumberColumn *columns, std::size_t column_count, int rows,
+                           std::size_t row_stride) const
+{
+    for (int row = 0; row < rows; ++row)
+        for (std::size_t c = 0; c < column_count; ++c)
+            fill(NumberedKey(columns[c].prefix, row), row_field(columns[c], row, row_stride), columns[c].is_float);
 }
 
 int ItemFinder::find_date(const FindKey &key, varbuf_date *out) const
@@ -385,12 +398,17 @@ const char *IndexedFinder::item_with_key(const char *key) const
 
 // The next item in text order when it is the first of this plain short
 // key, the usual case when keys are read in the order they were written.
-inline const IndexedFinder::Item *IndexedFinder::next_in_order(const FindKey &key) const
+inline const IndexedFinder::Item *IndexedFinder::next_in_order(uint64_t head, std::size_t length) const
 {
-    if (!key.plain_short() || next_item_ >= item_count_)
+    if (next_item_ >= item_count_)
         return nullptr;
     const Item &item = items_[next_item_];
-    return item.first && item.head == key.head() && item.length == key.length() ? &item : nullptr;
+    return item.first && item.head == head && item.length == length ? &item : nullptr;
+}
+
+inline const IndexedFinder::Item *IndexedFinder::next_in_order(const FindKey &key) const
+{
+    return key.plain_short() ? next_in_order(key.head(), key.length()) : nullptr;
 }
 
 const IndexedFinder::Item *IndexedFinder::plain_item(const FindKey &key, bool *plain_key) const
@@ -506,36 +524,50 @@ int IndexedFinder::sho(const FindKey &key, int16_t *out) const
     return varbuf_sho_from(kFound, value, out);
 }
 
+bool IndexedFinder::take_next_number(const Item *item, void *field, bool is_float) const
+{
+    detail::WordNumber number;
+    if (!item || !detail::read_word_number(item->value_word, item->value_length, is_float, is_float ? 7 : 8, &number))
+        return false;
+    if (is_float) {
+        if (!KAVO_FLOAT_IN_FLOAT)
+            return false;
+        const float value = varbuf_short_decimal_value(number.mantissa, number.decimals, number.negative);
+        std::memcpy(field, &value, sizeof value);
+    } else {
+        const int16_t value = short_value(number);
+        std::memcpy(field, &value, sizeof value);
+    }
+    ++next_item_;
+    return true;
+}
+
 // Keys of a list mostly follow each other in the text: each that is the
-// next item and holds a short number is read here, in a loop without
-// calls, the others as one lookup each.
+// next item and holds a short number is read in the loop, without calls;
+// the others as one lookup each.
 void IndexedFinder::find_numbers(const NumberField *fields, std::size_t count) const
 {
     for (std::size_t i = 0; i < count; ++i) {
         const NumberField &field = fields[i];
-        const Item *item = next_in_order(field.key);
-        detail::WordNumber number;
-        if (item && detail::read_word_number(item->value_word, item->value_length, field.is_float,
-                                             field.is_float ? 7 : 8, &number)) {
-            if (!field.is_float) {
-                put_short(field, short_value(number));
-                ++next_item_;
-                continue;
-            }
-            if (KAVO_FLOAT_IN_FLOAT) {
-                put_float(field, varbuf_short_decimal_value(number.mantissa, number.decimals, number.negative));
-                ++next_item_;
-                continue;
-            }
-        }
-        if (field.is_float) {
-            float value = 0;
-            flo(field.key, &value);
-            put_float(field, value);
-        } else {
-            int16_t value = 0;
-            sho(field.key, &value);
-            put_short(field, value);
+        if (!take_next_number(next_in_order(field.key), field.field, field.is_float))
+            fill(field.key, field.field, field.is_float);
+    }
+}
+
+// The same for numbered keys, whose words are made here without spelling
+// them out, unless one has to be looked up.
+void IndexedFinder::find_rows(const NumberColumn *columns, std::size_t column_count, int rows,
+                              std::size_t row_stride) const
+{
+    for (int row = 0; row < rows; ++row) {
+        for (std::size_t c = 0; c < column_count; ++c) {
+            const NumberColumn &column = columns[c];
+            void *field = row_field(column, row, row_stride);
+            uint64_t head;
+            std::size_t length;
+            if (!FindKey::numbered_head(column.prefix, row, &head, &length) ||
+                !take_next_number(next_in_order(head, length), field, column.is_float))
+                fill(NumberedKey(column.prefix, row), field, column.is_float);
         }
     }
 }

@@ -53,6 +53,20 @@ public:
     }
     // No key at all, as a null pointer.
     constexpr FindKey() : text_(nullptr) {}
+    // The word of the key prefix + decimal index, in the usual case: a
+    // plain prefix and an index below 100 making at most 8 characters.
+    // The key is plain then because its prefix is; digits change nothing.
+    [[gnu::always_inline]] static bool numbered_head(const FindKey &prefix, int index, uint64_t *head,
+                                                     std::size_t *length)
+    {
+        if (!prefix.plain_short() || index < 0 || index >= 100)
+            return false;
+        const unsigned i = static_cast<unsigned>(index);
+        *length = prefix.length() + (i < 10 ? 1 : 2);
+        const uint64_t digits = i < 10 ? '0' + i : ('0' + i / 10) | static_cast<uint64_t>('0' + i % 10) << 8;
+        *head = prefix.head() | digits << (8 * prefix.length());
+        return *length <= 8;
+    }
 
     const char *text() const { return text_; }
     // A key of at most 8 characters that an index answers alone (see
@@ -80,6 +94,55 @@ private:
     bool plain_short_ = false;
 };
 
+// "%s%d" of a numbered key ("IR12", "WH3"), as text for writers and as a
+// FindKey for readers, gathered as one word in the usual case.
+class NumberedKey {
+public:
+    NumberedKey() = default; // no key yet: see make
+    [[gnu::always_inline]] NumberedKey(const FindKey &prefix, int index) { make(prefix, index); }
+    NumberedKey(const NumberedKey &) = delete;
+    NumberedKey &operator=(const NumberedKey &) = delete;
+
+    operator const char *() const { return text_; }
+    operator const FindKey &() const { return key_; }
+
+    [[gnu::always_inline]] void make(const FindKey &prefix, int index)
+    {
+        uint64_t head;
+        std::size_t length;
+        if (FindKey::numbered_head(prefix, index, &head, &length)) {
+            std::memcpy(text_, &head, sizeof head);
+            text_[8] = 0;
+            key_ = FindKey::of_plain_short(text_, head, length);
+            return;
+        }
+        spell(prefix.text(), index);
+    }
+
+private:
+    [[gnu::noinline]] void spell(const char *prefix, int index)
+    {
+        std::size_t n = 0;
+        for (; prefix && prefix[n] && n < 8; ++n)
+            text_[n] = prefix[n];
+        char digits[12];
+        std::size_t count = 0;
+        unsigned value = index < 0 ? 0u - static_cast<unsigned>(index) : static_cast<unsigned>(index);
+        do
+            digits[count++] = static_cast<char>('0' + value % 10);
+        while ((value /= 10) != 0);
+        if (index < 0)
+            text_[n++] = '-';
+        while (count > 0)
+            text_[n++] = digits[--count];
+        text_[n] = 0;
+        key_ = FindKey::of_text(text_);
+    }
+
+    char text_[24] = {};
+    FindKey key_;
+};
+
 // A number field to fill from one key, by address: it may be misaligned
 // inside a packed record.
 struct NumberField {
@@ -89,6 +152,16 @@ struct NumberField {
     FindKey key;
     void *field = nullptr;
     bool is_float = false; // else a short
+};
+
+// A column of numbered number fields: the keys prefix0, prefix1, ... fill
+// field, and the fields a row stride apart after it.
+struct NumberColumn {
+    NumberColumn(const FindKey &prefix_, float *field_) : prefix(prefix_), field(field_), is_float(true) {}
+    NumberColumn(const FindKey &prefix_, int16_t *field_) : prefix(prefix_), field(field_), is_float(false) {}
+    FindKey prefix;
+    void *field;
+    bool is_float; // else a short
 };
 
 class ItemFinder {
@@ -109,6 +182,10 @@ public:
     // kept.  Readers hand over lists of keys this way, so that a finder can
     // take them in one go.
     virtual void find_numbers(const NumberField *fields, std::size_t count) const;
+    // Fills the rows 0 to rows - 1 of the columns, row by row (the order a
+    // record's arrays are written in), each field as find_numbers does.
+    virtual void find_rows(const NumberColumn *columns, std::size_t column_count, int rows,
+                           std::size_t row_stride) const;
     // The same for keys held only as a pointer.
     int find_sz(const char *key, char *out, int out_size) const { return sz(FindKey::of_text(key), out, out_size); }
     int find_flo(const char *key, float *out) const { return flo(FindKey::of_text(key), out); }
@@ -125,6 +202,8 @@ protected:
     virtual int sho(const FindKey &key, int16_t *out) const;
     // As varbuf_item_with_key on text().
     virtual const char *item_with_key(const char *key) const = 0;
+    // Fills a number field as find_flo or find_sho does.
+    void fill(const FindKey &key, void *field, bool is_float) const;
 
 private:
     const char *text_;
@@ -143,6 +222,8 @@ public:
     explicit IndexedFinder(const char *text);
 
     void find_numbers(const NumberField *fields, std::size_t count) const override;
+    void find_rows(const NumberColumn *columns, std::size_t column_count, int rows,
+                   std::size_t row_stride) const override;
 
 protected:
     // For plain keys, the answer is read straight from the located item;
@@ -174,6 +255,11 @@ private:
     // The item after the last one found, when it is the first of this
     // plain short key; null otherwise.
     const Item *next_in_order(const FindKey &key) const;
+    // The next item when it has this plain short key's word and length.
+    const Item *next_in_order(uint64_t head, std::size_t length) const;
+    // Reads the next item into a number field when it is the key's and a
+    // short number; false otherwise, with nothing changed.
+    bool take_next_number(const Item *item, void *field, bool is_float) const;
     // The item of a plain key, or null; *plain_key false for other keys.
     const Item *plain_item(const FindKey &key, bool *plain_key) const;
     const Item *locate(const Probe &probe) const;

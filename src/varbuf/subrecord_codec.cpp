@@ -2,7 +2,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
-#include <utility>
 
 #include "units/absorption.h"
 #include "varbuf/codec_support.h"
@@ -138,11 +137,7 @@ int read_installation(installation &inst, const ItemFinder &text)
     in.numbered("IR", inst.ir, 20);
     in.numbered("IC", inst.ic, 20);
     const int entries = codec::clamp_entries(inst.int_ + inst.inw + inst.inv);
-    for (int i = 0; i < entries; ++i) {
-        in.sho(Key("IT", i), inst.it + i);
-        in.sho(Key("IG", i), inst.ig + i);
-        in.sho(Key("IJ", i), inst.ij + i);
-    }
+    in.rows({{"IT", inst.it}, {"IG", inst.ig}, {"IJ", inst.ij}}, entries, sizeof inst.it[0]);
     in.sho("CFI", &inst.cfi);
     in.flo("CVL", &inst.cvl);
     inst.valid = 3;
@@ -199,30 +194,17 @@ int read_surfaces(surfaces &s, const ItemFinder &text)
         s.valid = 3;
     in.flo("SAM", &s.sam);
     in.flo("SIR", &s.sir);
-    for (int i = 0; i < 4; ++i) {
-        wall_entry &w = s.walls[i];
-        in.flo(Key("WH", i), &w.wh);
-        in.flo(Key("WW", i), &w.ww);
-        in.sho(Key("WT", i), &w.wt);
-        in.flo(Key("WA", i), &w.wa);
-        in.sho(Key("W1", i), &w.w1);
-        for (auto [prefix, field] : {std::pair<FindKey, float *>{"W2", &w.w2}, {"W3", &w.w3}, {"W4", &w.w4},
-                                     {"W5", &w.w5}, {"W6", &w.w6}, {"W7", &w.w7}, {"W8", &w.w8}, {"WS", &w.ws},
-                                     {"WL", &w.wl}, {"WI", &w.wi}, {"WU", &w.wu}})
-            in.flo(Key(prefix, i), field);
-    }
-    for (int i = 0; i < 2; ++i) {
-        ceiling_entry &c = s.ceilings[i];
-        in.flo(Key("CL", i), &c.cl);
-        in.flo(Key("CW", i), &c.cw);
-        in.sho(Key("CT", i), &c.ct);
-        in.flo(Key("CA", i), &c.ca);
-        in.flo(Key("CS", i), &c.cs);
-        // One key for both lengths: the second reads what the first read.
-        std::memcpy(static_cast<void *>(&c.cl2), static_cast<const void *>(&c.cl), sizeof c.cl);
-        in.flo(Key("CI", i), &c.ci);
-        in.flo(Key("CU", i), &c.cu);
-    }
+    wall_entry &w = s.walls[0];
+    in.rows({{"WH", &w.wh}, {"WW", &w.ww}, {"WT", &w.wt}, {"WA", &w.wa}, {"W1", &w.w1}, {"W2", &w.w2}, {"W3", &w.w3},
+             {"W4", &w.w4}, {"W5", &w.w5}, {"W6", &w.w6}, {"W7", &w.w7}, {"W8", &w.w8}, {"WS", &w.ws}, {"WL", &w.wl},
+             {"WI", &w.wi}, {"WU", &w.wu}},
+            4, sizeof w);
+    ceiling_entry &c = s.ceilings[0];
+    in.rows({{"CL", &c.cl}, {"CW", &c.cw}, {"CT", &c.ct}, {"CA", &c.ca}, {"CS", &c.cs}, {"CI", &c.ci}, {"CU", &c.cu}},
+            2, sizeof c);
+    // One key for both lengths: the second reads what the first read.
+    for (ceiling_entry &each : s.ceilings)
+        std::memcpy(static_cast<void *>(&each.cl2), static_cast<const void *>(&each.cl), sizeof each.cl);
     return 0;
 }
 
