@@ -305,6 +305,10 @@ IndexedFinder::IndexedFinder(const char *text) : ItemFinder(text)
     if (!text)
         return;
     const std::size_t length = std::strlen(text);
+    // Items are placed by 32-bit offsets: a longer text (4 GiB) gets no
+    // index, and every key is then looked up by the scan.
+    if (static_cast<uint64_t>(length) > UINT32_MAX)
+        return;
     end_ = text + length;
     const detail::SeparatorMasks separators(text, length);
     // Every item but the last ends at a "|".
@@ -352,13 +356,13 @@ std::size_t IndexedFinder::index_items(const detail::SeparatorMasks &masks, std:
                     }
                     const Item &held = items[slot - 1];
                     if (held.head == head && held.length == key_length &&
-                        (key_length <= 8 || same_bytes(held.key + 8, key + 8, key_length - 8))) {
+                        (key_length <= 8 || same_bytes(text + held.key + 8, key + 8, key_length - 8))) {
                         first = false; // an earlier item has this key
                         break;
                     }
                 }
                 const std::size_t value_length = value_stop > value_start ? value_stop - value_start : 0;
-                items[count++] = Item{key, head, value_word(text + value_start, value_length, end),
+                items[count++] = Item{head, value_word(text + value_start, value_length, end), static_cast<uint32_t>(start),
                                       static_cast<uint16_t>(value_length), static_cast<uint8_t>(key_length), first};
             }
             while (text[at] == '=')
@@ -380,20 +384,20 @@ const IndexedFinder::Item *IndexedFinder::locate(const Probe &probe) const
             return nullptr;
         const Item &held = items_[slot - 1];
         if (held.head == probe.head && held.length == probe.length &&
-            (probe.length <= 8 || same_bytes(held.key + 8, probe.key + 8, probe.length - 8)))
+            (probe.length <= 8 || same_bytes(key_of(held) + 8, probe.key + 8, probe.length - 8)))
             return &held;
     }
 }
 
 const char *IndexedFinder::item_with_key(const char *key) const
 {
-    if (!text() || !key)
-        return nullptr;
+    if (!table_ || !key)
+        return varbuf_item_with_key(text(), key);
     const KeyFacts facts = key_facts(key);
     if (!indexable(facts))
         return varbuf_item_with_key(text(), key);
     const Item *item = locate(Probe{key, facts.length, facts.head, facts.hash});
-    return item ? item->key : nullptr;
+    return item ? key_of(*item) : nullptr;
 }
 
 // The next item in text order when it is the first of this plain short
@@ -414,7 +418,7 @@ inline const IndexedFinder::Item *IndexedFinder::next_in_order(const FindKey &ke
 const IndexedFinder::Item *IndexedFinder::plain_item(const FindKey &key, bool *plain_key) const
 {
     *plain_key = false;
-    if (!text() || !key.text())
+    if (!table_ || !key.text())
         return nullptr;
     if (key.plain_short()) {
         *plain_key = true;
@@ -449,12 +453,12 @@ int IndexedFinder::sz(const FindKey &key, char *out, int out_size) const
         return kMalformed;
     if (!out || out_size < 1 || value_length > static_cast<std::size_t>(out_size) - 1)
         return kTooLong;
-    std::memcpy(out, slot->key + slot->length + 1, value_length);
+    std::memcpy(out, key_of(*slot) + slot->length + 1, value_length);
     out[value_length] = 0;
     return kFound;
 }
 
-int IndexedFinder::number_value(const Item *slot, const char **value)
+int IndexedFinder::number_value(const Item *slot, const char **value) const
 {
     if (!slot)
         return kNotFound;
@@ -462,7 +466,7 @@ int IndexedFinder::number_value(const Item *slot, const char **value)
         return kMalformed;
     if (slot->value_length > static_cast<std::size_t>(kNumberArea) - 1)
         return kTooLong;
-    *value = slot->key + slot->length + 1;
+    *value = key_of(*slot) + slot->length + 1;
     return kFound;
 }
 

@@ -241,13 +241,14 @@ private:
     // An indexed item.  Keys of up to 8 bytes, the usual case, are compared
     // as one word; longer keys by their bytes.
     struct Item {
-        const char *key;       // the item's first byte in the text
         uint64_t head;         // the key's first bytes (up to 8), little-endian, zero-padded
         uint64_t value_word;   // a value of at most 8 bytes, zero-padded (else 0)
+        uint32_t key;          // where the item starts in the text
         uint16_t value_length; // of the value after "key=", as an item is read
         uint8_t length;        // of the key, at most kSearchKeyChars
         bool first;            // no earlier item has this key
     };
+    const char *key_of(const Item &item) const { return text() + item.key; }
     struct Probe; // a key to look up, as the table compares it
     // One walk over the items: each is kept in text order and put into the
     // table unless an earlier item has its key.  The number kept.
@@ -266,11 +267,12 @@ private:
     // What the number finders answer for an item (or none): kFound with the
     // value's start in *value, or the finder's result for a missing,
     // malformed or too long value.
-    static int number_value(const Item *slot, const char **value);
+    int number_value(const Item *slot, const char **value) const;
     // The value of an item of at most 8 bytes as a word (zero beyond it).
     static uint64_t value_word(const char *value, std::size_t length, const char *end);
     // Open addressing over the items: a table of item numbers plus one (0:
-    // an empty slot), so that only these small numbers need clearing.
+    // an empty slot), so that only these small numbers need clearing.  No
+    // table (no text, or one too long to index): every key is scanned for.
     std::unique_ptr<uint32_t[]> table_;
     std::unique_ptr<Item[]> items_; // in text order
     std::size_t item_count_ = 0;
