@@ -305,10 +305,12 @@ IndexedFinder::IndexedFinder(const char *text) : ItemFinder(text)
     if (!text)
         return;
     const std::size_t length = std::strlen(text);
+#if SIZE_MAX > UINT32_MAX
     // Items are placed by 32-bit offsets: a longer text (4 GiB) gets no
     // index, and every key is then looked up by the scan.
-    if (static_cast<uint64_t>(length) > UINT32_MAX)
+    if (length > UINT32_MAX)
         return;
+#endif
     end_ = text + length;
     const detail::SeparatorMasks separators(text, length);
     // Every item but the last ends at a "|".
