@@ -485,6 +485,23 @@ uint64_t IndexedFinder::value_word(const char *value, std::size_t length, const 
     return word;
 }
 
+inline bool IndexedFinder::put_word_number(const Item &item, void *field, bool is_float)
+{
+    detail::WordNumber number;
+    if (!detail::read_word_number(item.value_word, item.value_length, is_float, is_float ? 7 : 8, &number))
+        return false;
+    if (is_float) {
+        if (!KAVO_FLOAT_IN_FLOAT)
+            return false;
+        const float value = varbuf_short_decimal_value(number.mantissa, number.decimals, number.negative);
+        std::memcpy(field, &value, sizeof value);
+    } else {
+        const int16_t value = short_value(number);
+        std::memcpy(field, &value, sizeof value);
+    }
+    return true;
+}
+
 // Numbers of up to 8 bytes in their usual form are read a word at a time;
 // the rest as the primitive reads them.
 int IndexedFinder::flo(const FindKey &key, float *out) const
@@ -498,11 +515,8 @@ int IndexedFinder::flo(const FindKey &key, float *out) const
     const int result = number_value(slot, &value);
     if (result != kFound)
         return result;
-    detail::WordNumber number;
-    if (KAVO_FLOAT_IN_FLOAT && detail::read_word_number(slot->value_word, slot->value_length, true, 7, &number)) {
-        *out = varbuf_short_decimal_value(number.mantissa, number.decimals, number.negative);
+    if (put_word_number(*slot, out, true))
         return kFound;
-    }
     if (varbuf_scan_short_decimal(value, out))
         return kFound;
     char copy[kNumberArea];
@@ -522,28 +536,15 @@ int IndexedFinder::sho(const FindKey &key, int16_t *out) const
     const int result = number_value(slot, &value);
     if (result != kFound)
         return result;
-    detail::WordNumber number;
-    if (detail::read_word_number(slot->value_word, slot->value_length, false, 8, &number)) {
-        *out = short_value(number);
+    if (put_word_number(*slot, out, false))
         return kFound;
-    }
     return varbuf_sho_from(kFound, value, out);
 }
 
 bool IndexedFinder::take_next_number(const Item *item, void *field, bool is_float) const
 {
-    detail::WordNumber number;
-    if (!item || !detail::read_word_number(item->value_word, item->value_length, is_float, is_float ? 7 : 8, &number))
+    if (!item || !put_word_number(*item, field, is_float))
         return false;
-    if (is_float) {
-        if (!KAVO_FLOAT_IN_FLOAT)
-            return false;
-        const float value = varbuf_short_decimal_value(number.mantissa, number.decimals, number.negative);
-        std::memcpy(field, &value, sizeof value);
-    } else {
-        const int16_t value = short_value(number);
-        std::memcpy(field, &value, sizeof value);
-    }
     ++next_item_;
     return true;
 }

@@ -258,6 +258,10 @@ private:
     const Item *next_in_order(const FindKey &key) const;
     // The next item when it has this plain short key's word and length.
     const Item *next_in_order(uint64_t head, std::size_t length) const;
+    // Puts an item's value into a number field when it is a short number in
+    // its usual form (a float only where float arithmetic is exact); false
+    // otherwise, with the field unchanged.
+    static bool put_word_number(const Item &item, void *field, bool is_float);
     // Reads the next item into a number field when it is the key's and a
     // short number; false otherwise, with nothing changed.
     bool take_next_number(const Item *item, void *field, bool is_float) const;
