@@ -96,6 +96,13 @@ public:
     // True only for a value that was read.
     bool found(const FindKey &key, int16_t *field) { return sho(key, field) == kFound; }
     bool found(const FindKey &key, float *field) { return flo(key, field) == kFound; }
+    // A value guarded by a state, which becomes `read_state` when the value
+    // was read and is left alone otherwise.
+    void stated(const FindKey &key, float *field, int16_t *state, int16_t read_state)
+    {
+        if (found(key, field))
+            std::memcpy(static_cast<void *>(state), &read_state, sizeof read_state);
+    }
 
 private:
     const ItemFinder &finder_;

@@ -131,8 +131,7 @@ int read_beam_module(beam_module &b, const ItemFinder &text)
     in.sho("BSN", &b.bsn);
     in.sho("BSP", &b.bsp);
     in.flo("BSD", &b.bsd);
-    if (in.found("MJA", &b.mja))
-        b.mja_state = 3;
+    in.stated("MJA", &b.mja, &b.mja_state, 3);
     in.sho("BLB", &b.blb);
     in.sho("BLC", &b.blc);
     in.sho("BLD", &b.bld);
@@ -143,8 +142,7 @@ int read_beam_module(beam_module &b, const ItemFinder &text)
     in.sho("BPS", &b.bps);
     read_all(in, {{"BPD", &b.bpd}, {"BPH", &b.bph}, {"BPA", &b.bpa}});
     in.sho("BNB", &b.bnb);
-    if (in.found("BAP", &b.bap))
-        b.bap_state = 3;
+    in.stated("BAP", &b.bap, &b.bap_state, 3);
     in.low_byte("BSW", b.bsw);
     in.sho("BUB", &b.bub); // a missing BUB reads as 0
 
@@ -261,10 +259,8 @@ int read_panel_module(panel_module &p, const ItemFinder &text)
     in.sz("PWS", p.pws);
     if (in.found("PSF", &p.psf) && in.found("PSB", &p.psb))
         p.psf_state = 3;
-    if (in.found("PFA", &p.pfa))
-        p.pfa_state = 3;
-    if (in.found("PAP", &p.pap))
-        p.pap_state = 3;
+    in.stated("PFA", &p.pfa, &p.pfa_state, 3);
+    in.stated("PAP", &p.pap, &p.pap_state, 3);
     if (in.found("PQ1", &p.pq1)) {
         read_all(in, {{"PT1", &p.pt1}, {"PR1", &p.pr1}});
         in.low_byte("PAS", p.pas);
@@ -327,12 +323,9 @@ int read_m_data(m_data &m, const ItemFinder &text)
 {
     codec::clear(m);
     Reader in(text);
-    if (in.found("MJA", &m.mja))
-        m.mja_state = 3;
-    if (in.found("MAP", &m.map))
-        m.map_state = 3;
-    if (in.found("MPP", &m.mpp))
-        m.mpp_state = 3;
+    in.stated("MJA", &m.mja, &m.mja_state, 3);
+    in.stated("MAP", &m.map, &m.map_state, 3);
+    in.stated("MPP", &m.mpp, &m.mpp_state, 3);
     read_all(in, {{"MD1", &m.md1}, {"MD5", &m.md5}, {"MP1", &m.mp1}, {"MP5", &m.mp5}});
     in.low_byte("MAS", m.mas);
     in.low_byte("MAW", m.maw);

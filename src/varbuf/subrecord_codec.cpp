@@ -225,15 +225,6 @@ void write_bands(Writer &w, const FindKey &prefix, const float *bands)
 
 void read_bands(Reader &in, const FindKey &prefix, float *bands) { in.numbered(prefix, bands, 8); }
 
-// A value guarded by a state: the state becomes 1 when the key is read.
-void read_stated(Reader &in, const FindKey &key, int16_t *state, float *value)
-{
-    if (in.flo(key, value) == kFound) {
-        const int16_t one = 1;
-        std::memcpy(static_cast<void *>(state), &one, sizeof one);
-    }
-}
-
 } // namespace
 
 int write_oe_data(const oe_data &oe, char *text, int size)
@@ -279,23 +270,23 @@ int write_oe_data(const oe_data &oe, char *text, int size)
 int read_oe_data(oe_data &oe, const ItemFinder &text)
 {
     Reader in(text);
-    read_stated(in, "OQV", &oe.oqv_state, &oe.oqv);
-    read_stated(in, "OQM", &oe.oqm_state, &oe.oqm);
-    read_stated(in, "ODP", &oe.odp_state, &oe.odp);
-    read_stated(in, "OAD", &oe.oad_state, &oe.oad);
-    read_stated(in, "OLB", &oe.olb_state, &oe.olb);
+    in.stated("OQV", &oe.oqv, &oe.oqv_state, 1);
+    in.stated("OQM", &oe.oqm, &oe.oqm_state, 1);
+    in.stated("ODP", &oe.odp, &oe.odp_state, 1);
+    in.stated("OAD", &oe.oad, &oe.oad_state, 1);
+    in.stated("OLB", &oe.olb, &oe.olb_state, 1);
     in.flo("ORN", &oe.orn);
     in.flo("OCN", &oe.ocn);
     read_bands(in, "OL", oe.ol);
-    read_stated(in, "OLR", &oe.olr_state, &oe.olr);
+    in.stated("OLR", &oe.olr, &oe.olr_state, 1);
     in.flo("ORR", &oe.orr);
     in.flo("OCR", &oe.ocr);
     read_bands(in, "OR", oe.or_);
-    read_stated(in, "EQV", &oe.eqv_state, &oe.eqv);
-    read_stated(in, "EQM", &oe.eqm_state, &oe.eqm);
-    read_stated(in, "EDP", &oe.edp_state, &oe.edp);
-    read_stated(in, "EAD", &oe.ead_state, &oe.ead);
-    read_stated(in, "ELB", &oe.elb_state, &oe.elb);
+    in.stated("EQV", &oe.eqv, &oe.eqv_state, 1);
+    in.stated("EQM", &oe.eqm, &oe.eqm_state, 1);
+    in.stated("EDP", &oe.edp, &oe.edp_state, 1);
+    in.stated("EAD", &oe.ead, &oe.ead_state, 1);
+    in.stated("ELB", &oe.elb, &oe.elb_state, 1);
     in.flo("ERN", &oe.ern);
     in.flo("ECN", &oe.ecn);
     read_bands(in, "EL", oe.el);
