@@ -43,6 +43,32 @@ void set_tag(char (&tag)[N], const char (&id)[M])
 
 void take_summary_tag(designdata &d) { set_tag(d.summary.tag, d.design_id); }
 
+// A product case that stands for the design: the case's tag, the summary's
+// Q per unit, and the case the design shows.
+template <std::size_t N>
+void take_case(designdata &d, char (&tag)[N], float q, float units, int16_t design_case)
+{
+    set_tag(tag, d.design_id);
+    set_summary_q(d, q, units);
+    d.design_case = design_case;
+}
+
+// A product's A and AD values, each where its state says it was read, once
+// the summary has a Q.
+void take_a_values(designdata &d, float a_value, int16_t a_state, float ad, int16_t ad_state)
+{
+    summary &s = d.summary;
+    if (s.q_state <= 0)
+        return;
+    if (a_state > 0)
+        s.a_value = a_value;
+    if (ad_state > 0) {
+        s.ad = ad;
+        s.ad_state = ad_state;
+    }
+    take_summary_tag(d);
+}
+
 void clear_design_for_read(designdata &d)
 {
     codec::clear(d.summary);
@@ -83,24 +109,20 @@ void summarise_beam(designdata &d, float units)
     beam_module &b = d.beams[0];
     summary &s = d.summary;
     if (b.w2_state > 0) {
-        set_tag(b.w_tag, d.design_id);
-        set_summary_q(d, b.bq5, units);
+        take_case(d, b.w_tag, b.bq5, units, (b.bcw & 2) ? 2 : 1);
         s.a_value = b.ba5;
         s.ub = b.bub;
         s.dp2 = b.bd6;
         take_summary_tag(d);
         s.dp2_state = 1;
-        d.design_case = (b.bcw & 2) ? 2 : 1;
     }
     if (b.s2_state > 0) {
-        set_tag(b.s_tag, d.design_id);
-        set_summary_q(d, b.bq1, units);
+        take_case(d, b.s_tag, b.bq1, units, 0);
         s.a_value = b.ba1;
         s.ub = b.bub;
         s.dp2 = b.bd2;
         take_summary_tag(d);
         s.dp2_state = 1;
-        d.design_case = 0;
     }
     if (s.q_state > 0 && b.bap_state > 0) {
         s.ad = b.bap;
@@ -113,68 +135,35 @@ void summarise_panel(designdata &d, float units)
     panel_module &p = d.panels[0];
     summary &s = d.summary;
     if (p.w2_state > 0) {
-        set_tag(p.w_tag, d.design_id);
-        set_summary_q(d, p.pq5, units);
+        take_case(d, p.w_tag, p.pq5, units, 1);
         s.dp2 = p.pd6;
         s.dp2_state = 1;
-        d.design_case = 1;
     }
     if (p.s2_state > 0) {
-        set_tag(p.s_tag, d.design_id);
-        set_summary_q(d, p.pq1, units);
+        take_case(d, p.s_tag, p.pq1, units, 0);
         s.dp2 = p.pd2;
         s.dp2_state = 1;
-        d.design_case = 0;
     }
-    if (s.q_state > 0) {
-        if (p.pap_state > 0)
-            s.a_value = p.pap;
-        if (p.pfa_state > 0) {
-            s.ad = p.pfa;
-            s.ad_state = p.pfa_state;
-        }
-        take_summary_tag(d);
-    }
+    take_a_values(d, p.pap, p.pap_state, p.pfa, p.pfa_state);
 }
 
 void summarise_m(designdata &d, float units)
 {
     m_data &m = d.m_data;
-    summary &s = d.summary;
-    if (m.w_state > 0) {
-        set_tag(m.w_tag, d.design_id);
-        set_summary_q(d, m.mqw, units);
-        d.design_case = 1;
-    }
-    if (m.s_state > 0) {
-        set_tag(m.s_tag, d.design_id);
-        set_summary_q(d, m.mqs, units);
-        d.design_case = 0;
-    }
-    if (s.q_state > 0) {
-        if (m.map_state > 0)
-            s.a_value = m.map;
-        if (m.mpp_state > 0) {
-            s.ad = m.mpp;
-            s.ad_state = m.mpp_state;
-        }
-        take_summary_tag(d);
-    }
+    if (m.w_state > 0)
+        take_case(d, m.w_tag, m.mqw, units, 1);
+    if (m.s_state > 0)
+        take_case(d, m.s_tag, m.mqs, units, 0);
+    take_a_values(d, m.map, m.map_state, m.mpp, m.mpp_state);
 }
 
 void summarise_d(designdata &d, float units)
 {
     d_data &dd = d.d_data;
-    if (dd.w_state > 0) {
-        set_tag(dd.w_tag, d.design_id);
-        set_summary_q(d, dd.dqw, units);
-        d.design_case = 1;
-    }
-    if (dd.s_state > 0) {
-        set_tag(dd.s_tag, d.design_id);
-        set_summary_q(d, dd.dqs, units);
-        d.design_case = 0;
-    }
+    if (dd.w_state > 0)
+        take_case(d, dd.w_tag, dd.dqw, units, 1);
+    if (dd.s_state > 0)
+        take_case(d, dd.s_tag, dd.dqs, units, 0);
 }
 
 } // namespace
