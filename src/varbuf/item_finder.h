@@ -45,10 +45,7 @@ public:
     [[gnu::always_inline]] static FindKey of_plain_short(const char *text, uint64_t head, std::size_t length)
     {
         FindKey key(text);
-        key.head_ = head;
-        key.length_ = static_cast<uint8_t>(length);
-        key.plain_short_ = true;
-        key.hash_ = detail::short_key_hash(head);
+        key.set_short(head, length, true);
         return key;
     }
     // No key at all, as a null pointer.
@@ -80,11 +77,16 @@ private:
     constexpr explicit FindKey(const char *text) : text_(text) {}
     [[gnu::always_inline]] constexpr void take_short(uint64_t word, std::size_t length)
     {
-        head_ = detail::low_bytes(word, length);
+        const uint64_t head = detail::low_bytes(word, length);
+        set_short(head, length, detail::short_key_is_plain(head, length));
+    }
+    [[gnu::always_inline]] constexpr void set_short(uint64_t head, std::size_t length, bool plain)
+    {
+        head_ = head;
         length_ = static_cast<uint8_t>(length);
-        plain_short_ = detail::short_key_is_plain(head_, length);
-        if (plain_short_)
-            hash_ = detail::short_key_hash(head_);
+        plain_short_ = plain;
+        if (plain)
+            hash_ = detail::short_key_hash(head);
     }
 
     const char *text_;
@@ -98,15 +100,7 @@ private:
 // FindKey for readers, gathered as one word in the usual case.
 class NumberedKey {
 public:
-    NumberedKey() = default; // no key yet: see make
-    [[gnu::always_inline]] NumberedKey(const FindKey &prefix, int index) { make(prefix, index); }
-    NumberedKey(const NumberedKey &) = delete;
-    NumberedKey &operator=(const NumberedKey &) = delete;
-
-    operator const char *() const { return text_; }
-    operator const FindKey &() const { return key_; }
-
-    [[gnu::always_inline]] void make(const FindKey &prefix, int index)
+    [[gnu::always_inline]] NumberedKey(const FindKey &prefix, int index)
     {
         uint64_t head;
         std::size_t length;
@@ -118,6 +112,11 @@ public:
         }
         spell(prefix.text(), index);
     }
+    NumberedKey(const NumberedKey &) = delete;
+    NumberedKey &operator=(const NumberedKey &) = delete;
+
+    operator const char *() const { return text_; }
+    operator const FindKey &() const { return key_; }
 
 private:
     [[gnu::noinline]] void spell(const char *prefix, int index)
@@ -139,19 +138,18 @@ private:
         key_ = FindKey::of_text(text_);
     }
 
-    char text_[24] = {};
+    char text_[24];
     FindKey key_;
 };
 
 // A number field to fill from one key, by address: it may be misaligned
 // inside a packed record.
 struct NumberField {
-    NumberField() = default;
     NumberField(const FindKey &key_, float *field_) : key(key_), field(field_), is_float(true) {}
     NumberField(const FindKey &key_, int16_t *field_) : key(key_), field(field_), is_float(false) {}
     FindKey key;
-    void *field = nullptr;
-    bool is_float = false; // else a short
+    void *field;
+    bool is_float; // else a short
 };
 
 // A column of numbered number fields: the keys prefix0, prefix1, ... fill

@@ -9,7 +9,6 @@ using codec::Writer;
 
 namespace {
 
-using codec::NumberField;
 using codec::FloatItem;
 
 void write_all(Writer &w, std::initializer_list<FloatItem> items, int decimals)
@@ -23,8 +22,6 @@ void write_all_nz(Writer &w, std::initializer_list<FloatItem> items, int decimal
     for (const auto &[key, value] : items)
         w.nz(key, value, decimals);
 }
-
-void read_all(Reader &in, std::initializer_list<NumberField> fields) { in.numbers(fields); }
 
 } // namespace
 
@@ -140,7 +137,7 @@ int read_beam_module(beam_module &b, const ItemFinder &text)
     in.sho("BIL", &b.bil);
     in.sho("BIR", &b.bir);
     in.sho("BPS", &b.bps);
-    read_all(in, {{"BPD", &b.bpd}, {"BPH", &b.bph}, {"BPA", &b.bpa}});
+    in.numbers({{"BPD", &b.bpd}, {"BPH", &b.bph}, {"BPA", &b.bpa}});
     in.sho("BNB", &b.bnb);
     in.stated("BAP", &b.bap, &b.bap_state, 3);
     in.low_byte("BSW", b.bsw);
@@ -149,41 +146,41 @@ int read_beam_module(beam_module &b, const ItemFinder &text)
     // Each group counts only when all its keys are there; the keys found
     // before a missing one keep their values.
     if (in.found("BQ1", &b.bq1) && in.found("BT1", &b.bt1) && in.found("BP1", &b.bp1)) {
-        read_all(in, {{"BP3", &b.bp3}, {"BP4", &b.bp4}});
+        in.numbers({{"BP3", &b.bp3}, {"BP4", &b.bp4}});
         in.low_byte("BAS", b.bas);
         in.low_byte("BAT", b.bat);
-        read_all(in, {{"BR1", &b.br1}, {"BV1", &b.bv1}});
+        in.numbers({{"BR1", &b.br1}, {"BV1", &b.bv1}});
         b.s1_state = 3;
     }
-    read_all(in, {{"BA1", &b.ba1}, {"BQ3", &b.bq3}, {"BD1", &b.bd1}, {"BE1", &b.be1}, {"BM1", &b.bm1},
-                  {"BD2", &b.bd2}, {"BE2", &b.be2}, {"BD4", &b.bd4}, {"BL1", &b.bl1}, {"BL2", &b.bl2},
-                  {"BL3", &b.bl3}});
+    in.numbers({{"BA1", &b.ba1}, {"BQ3", &b.bq3}, {"BD1", &b.bd1}, {"BE1", &b.be1}, {"BM1", &b.bm1},
+                {"BD2", &b.bd2}, {"BE2", &b.be2}, {"BD4", &b.bd4}, {"BL1", &b.bl1}, {"BL2", &b.bl2},
+                {"BL3", &b.bl3}});
     in.low_byte("BC1", b.bc1);
-    read_all(in, {{"BC2", &b.bc2}, {"BC3", &b.bc3}, {"BC4", &b.bc4}, {"BCA", &b.bca}});
+    in.numbers({{"BC2", &b.bc2}, {"BC3", &b.bc3}, {"BC4", &b.bc4}, {"BCA", &b.bca}});
     int16_t bcs = 0;
     if (in.found("BT2", &b.bt2) && in.found("BT3", &b.bt3) && in.found("BQ2", &b.bq2) && in.found("BP2", &b.bp2) &&
         in.found("BCS", &bcs)) {
-        read_all(in, {{"BT4", &b.bt4}, {"BTA", &b.bta}, {"B3P", &b.b3p}, {"B4P", &b.b4p}});
+        in.numbers({{"BT4", &b.bt4}, {"BTA", &b.bta}, {"B3P", &b.b3p}, {"B4P", &b.b4p}});
         b.bcs = static_cast<uint8_t>(bcs);
         b.s2_state = 3;
     }
     in.flo("BD3", &b.bd3);
     if (in.found("BQ5", &b.bq5) && in.found("BT5", &b.bt5) && in.found("BP5", &b.bp5)) {
-        read_all(in, {{"BP8", &b.bp8}, {"BP9", &b.bp9}});
+        in.numbers({{"BP8", &b.bp8}, {"BP9", &b.bp9}});
         in.low_byte("BAW", b.baw);
         in.low_byte("BAX", b.bax);
-        read_all(in, {{"BR5", &b.br5}, {"BV5", &b.bv5}});
+        in.numbers({{"BR5", &b.br5}, {"BV5", &b.bv5}});
         b.w1_state = 3;
     }
-    read_all(in, {{"BP7", &b.bp7}, {"BA5", &b.ba5}, {"BQ7", &b.bq7}, {"BD5", &b.bd5}, {"BE5", &b.be5},
-                  {"BM2", &b.bm2}, {"BD6", &b.bd6}, {"BE6", &b.be6}, {"BD8", &b.bd8}, {"BL5", &b.bl5},
-                  {"BL6", &b.bl6}, {"BL7", &b.bl7}});
+    in.numbers({{"BP7", &b.bp7}, {"BA5", &b.ba5}, {"BQ7", &b.bq7}, {"BD5", &b.bd5}, {"BE5", &b.be5},
+                {"BM2", &b.bm2}, {"BD6", &b.bd6}, {"BE6", &b.be6}, {"BD8", &b.bd8}, {"BL5", &b.bl5},
+                {"BL6", &b.bl6}, {"BL7", &b.bl7}});
     in.low_byte("BC5", b.bc5);
-    read_all(in, {{"BC6", &b.bc6}, {"BC7", &b.bc7}, {"BC8", &b.bc8}, {"BC9", &b.bc9}});
+    in.numbers({{"BC6", &b.bc6}, {"BC7", &b.bc7}, {"BC8", &b.bc8}, {"BC9", &b.bc9}});
     int16_t bcw = 0;
     if (in.found("BT6", &b.bt6) && in.found("BT7", &b.bt7) && in.found("BQ6", &b.bq6) && in.found("BP6", &b.bp6) &&
         in.found("BCW", &bcw)) {
-        read_all(in, {{"BT8", &b.bt8}, {"BT9", &b.bt9}, {"B8P", &b.b8p}, {"B9P", &b.b9p}});
+        in.numbers({{"BT8", &b.bt8}, {"BT9", &b.bt9}, {"B8P", &b.b8p}, {"B9P", &b.b9p}});
         b.bcw = static_cast<uint8_t>(bcw);
         b.w2_state = 3;
     }
@@ -253,7 +250,7 @@ int read_panel_module(panel_module &p, const ItemFinder &text)
     codec::clear(p);
     Reader in(text);
     in.sz("PNB", p.pnb);
-    read_all(in, {{"PD2", &p.pd2}, {"PE2", &p.pe2}, {"PD6", &p.pd6}, {"PE6", &p.pe6}});
+    in.numbers({{"PD2", &p.pd2}, {"PE2", &p.pe2}, {"PD6", &p.pd6}, {"PE6", &p.pe6}});
     in.sho("PQD", &p.pqd);
     in.sho("PWP", &p.pwp);
     in.sz("PWS", p.pws);
@@ -262,7 +259,7 @@ int read_panel_module(panel_module &p, const ItemFinder &text)
     in.stated("PFA", &p.pfa, &p.pfa_state, 3);
     in.stated("PAP", &p.pap, &p.pap_state, 3);
     if (in.found("PQ1", &p.pq1)) {
-        read_all(in, {{"PT1", &p.pt1}, {"PR1", &p.pr1}});
+        in.numbers({{"PT1", &p.pt1}, {"PR1", &p.pr1}});
         in.low_byte("PAS", p.pas);
         in.low_byte("PAT", p.pat);
         p.s1_state = 3;
@@ -271,10 +268,10 @@ int read_panel_module(panel_module &p, const ItemFinder &text)
     if (in.found("PT2", &p.pt2) && in.found("PT3", &p.pt3) && in.found("PQ2", &p.pq2) && in.found("PCS", &pcs)) {
         p.pcs = static_cast<uint8_t>(pcs);
         p.s2_state = 3;
-        read_all(in, {{"PE3", &p.pe3}, {"PP1", &p.pp1}});
+        in.numbers({{"PE3", &p.pe3}, {"PP1", &p.pp1}});
     }
     if (in.found("PQ5", &p.pq5)) {
-        read_all(in, {{"PT5", &p.pt5}, {"PR5", &p.pr5}});
+        in.numbers({{"PT5", &p.pt5}, {"PR5", &p.pr5}});
         in.low_byte("PAW", p.paw);
         in.low_byte("PAX", p.pax);
         p.w1_state = 3;
@@ -283,7 +280,7 @@ int read_panel_module(panel_module &p, const ItemFinder &text)
     if (in.found("PT6", &p.pt6) && in.found("PT7", &p.pt7) && in.found("PQ6", &p.pq6) && in.found("PCW", &pcw)) {
         p.pcw = static_cast<uint8_t>(pcw);
         p.w2_state = 3;
-        read_all(in, {{"PE7", &p.pe7}, {"PP5", &p.pp5}});
+        in.numbers({{"PE7", &p.pe7}, {"PP5", &p.pp5}});
     }
     if (p.s2_state == 0 && p.w2_state == 0) {
         codec::clear(p);
@@ -326,7 +323,7 @@ int read_m_data(m_data &m, const ItemFinder &text)
     in.stated("MJA", &m.mja, &m.mja_state, 3);
     in.stated("MAP", &m.map, &m.map_state, 3);
     in.stated("MPP", &m.mpp, &m.mpp_state, 3);
-    read_all(in, {{"MD1", &m.md1}, {"MD5", &m.md5}, {"MP1", &m.mp1}, {"MP5", &m.mp5}});
+    in.numbers({{"MD1", &m.md1}, {"MD5", &m.md5}, {"MP1", &m.mp1}, {"MP5", &m.mp5}});
     in.low_byte("MAS", m.mas);
     in.low_byte("MAW", m.maw);
     if (in.found("MQS", &m.mqs) && in.found("MTS", &m.mts))
