@@ -24,13 +24,18 @@ def header_functions(path):
     return set(re.findall(r"\bWINAPI\s+(\w+)\s*\(", text))
 
 
-def def_exports(path):
+# A .def line of a decorated stdcall name: "name@bytes @ordinal".
+DECORATED_LINE = r"^(\w+)@\d+\s+@(\d+)$"
+
+
+def def_ordinals(path, line_pattern=DECORATED_LINE):
+    """The .def's names and ordinals; a name or an ordinal given twice stops the check."""
     entries = {}
     for line in open(path, encoding="utf-8"):
         line = line.split(";", 1)[0].strip()
-        m = re.match(r"^(\w+)@(\d+)\s+@(\d+)$", line)
+        m = re.match(line_pattern, line)
         if m:
-            name, ordinal = m.group(1), int(m.group(3))
+            name, ordinal = m.group(1), int(m.group(2))
             if name in entries:
                 sys.exit(f"{name} listed twice in the .def")
             entries[name] = ordinal
@@ -61,10 +66,23 @@ def dll_tables(objdump, dll):
     return exports, imports, int(base.group(1)) if base else 1
 
 
+def ordinal_and_import_failures(listed, exports, base, imports, allowed_dlls):
+    """Names exported away from their .def ordinal, and DLLs imported beyond those allowed."""
+    failures = []
+    # objdump shows each name with its index into the address table, which
+    # starts at the ordinal base.
+    for name, ordinal in sorted(listed.items()):
+        if name in exports and exports[name] + base != ordinal:
+            failures.append(f"{name} exported at ordinal {exports[name] + base}, the .def fixes {ordinal}")
+    for dll_name in sorted(imports - allowed_dlls):
+        failures.append(f"imports a non-system DLL: {dll_name}")
+    return failures
+
+
 def main():
     objdump, dll, header, deffile = sys.argv[1:5]
     declared = header_functions(header)
-    listed = def_exports(deffile)
+    listed = def_ordinals(deffile)
     exports, imports, base = dll_tables(objdump, dll)
     failures = []
     for name in sorted(set(exports) - declared):
@@ -76,13 +94,7 @@ def main():
     for name in exports:
         if "@" in name or name.startswith("_"):
             failures.append(f"decorated export: {name}")
-    # objdump shows each name with its index into the address table, which
-    # starts at the ordinal base.
-    for name, ordinal in sorted(listed.items()):
-        if name in exports and exports[name] + base != ordinal:
-            failures.append(f"{name} exported at ordinal {exports[name] + base}, the .def fixes {ordinal}")
-    for dll_name in sorted(imports - SYSTEM_DLLS):
-        failures.append(f"imports a non-system DLL: {dll_name}")
+    failures += ordinal_and_import_failures(listed, exports, base, imports, SYSTEM_DLLS)
     for f in failures:
         print(f)
     print(f"{len(exports)} exports, {len(declared)} declared, imports: {', '.join(sorted(imports))}")
