@@ -42,6 +42,7 @@ const char *gif_message(GifStatus status)
     case GifStatus::corrupt_codes:
         return "Error reading Gif!";
     case GifStatus::bad_code_size:
+    case GifStatus::no_code_size:
         return "Error - Bad codesize in gif!";
     case GifStatus::too_many_lines:
         return "Liikaa bittej\xE4!";
@@ -110,6 +111,10 @@ extern "C" void *WINAPI qa_gif_read_dib(const char *file_name)
         const GifStatus status = gif_read_dib(file, blocks, &image);
         if (status == GifStatus::ok)
             return image.dib;
+        // A code size byte that cannot be read fails twice over: the byte
+        // reader reports the read, then the decoder the code size.
+        if (status == GifStatus::no_code_size)
+            info_message(nullptr, gif_message(GifStatus::read_error));
         if (const char *text = gif_message(status))
             info_message(nullptr, text);
         return nullptr;

@@ -172,6 +172,8 @@ struct CodeTables {
 GifStatus decode(CodeReader &reader, CodeTables &t, RowWriter &rows)
 {
     const int m = reader.file_byte();
+    if (m == kFileEnd)
+        return GifStatus::no_code_size;
     if (m < 2 || m > 9)
         return GifStatus::bad_code_size;
 

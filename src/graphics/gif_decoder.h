@@ -20,6 +20,7 @@ enum class GifStatus {
     bad_size,       // width or height 0, or 32768 and more
     read_error,     // the file ends inside the header or the image data
     bad_code_size,  // minimum code size outside 2..9
+    no_code_size,   // the file ends where the minimum code size should be
     corrupt_codes,  // a string longer than the decoder's stack
     too_many_lines, // more lines than the image height
     no_memory,

@@ -109,17 +109,18 @@ TEST_F(BoxTest, TimedBoxCountsDownAndClosesItself)
     EXPECT_GE(took, 1900u);
 }
 
+// Still open after a while, with the template's line untouched.
+void CALLBACK check_untouched_and_cancel(HWND box, UINT, UINT_PTR, DWORD)
+{
+    KillTimer(box, 1);
+    EXPECT_EQ(item_text(box, kCountdown), "This message closing in xx");
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+}
+
 TEST_F(BoxTest, TimedBoxWithoutSecondsWaitsToBeClosed)
 {
     DialogWatch watch;
-    watch.set_action([](HWND box) {
-        // Still open after a while, with the template's line untouched.
-        SetTimer(box, 1, 1300, [](HWND b, UINT, UINT_PTR, DWORD) {
-            KillTimer(b, 1);
-            EXPECT_EQ(item_text(b, kCountdown), "This message closing in xx");
-            PostMessageA(b, WM_COMMAND, IDCANCEL, 0);
-        });
-    });
+    watch.set_action([](HWND box) { SetTimer(box, 1, 1300, check_untouched_and_cancel); });
     EXPECT_EQ(qa_timedmsgbox(nullptr, L"Stays", 0), 0);
     EXPECT_EQ(watch.seen().size(), 1u);
 }

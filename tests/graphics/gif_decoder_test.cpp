@@ -125,7 +125,7 @@ TEST(GifDecoder, Refusals)
         {"width 0", with([](GifPlan &s) { s.width = 0; }), GifStatus::bad_size},
         {"code size 1", with([](GifPlan &s) { s.data[0] = 1; }), GifStatus::bad_code_size},
         {"code size 10", with([](GifPlan &s) { s.data[0] = 10; }), GifStatus::bad_code_size},
-        {"no image data", with([](GifPlan &s) { s.data.clear(); }), GifStatus::bad_code_size},
+        {"no image data", with([](GifPlan &s) { s.data.clear(); }), GifStatus::no_code_size},
         {"ends inside a sub-block", with([](GifPlan &) {}), GifStatus::read_error, 2},
         {"ends inside the colour table", with([](GifPlan &) {}), GifStatus::read_error, 20},
         {"more pixels than the image", with([](GifPlan &s) { s.width = 2; }), GifStatus::too_many_lines},

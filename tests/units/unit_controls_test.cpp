@@ -15,6 +15,8 @@ enum : WORD { kEdit = 101, kLabel = 102, kStatic = 103, kOther = 104 };
 
 // A dialog from an in-memory template: edit controls 101, 103 and 104 and
 // the static 102 (each item DWORD-aligned, class given by atom, no title).
+INT_PTR CALLBACK plain_dialog_proc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
 HWND create_value_dialog()
 {
     std::vector<WORD> t = {LOWORD(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_VISIBLE),
@@ -30,10 +32,7 @@ HWND create_value_dialog()
                            0, 0});
     }
     return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE *>(t.data()), nullptr,
-                                      [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
-                                          return message == WM_INITDIALOG;
-                                      },
-                                      0);
+                                      plain_dialog_proc, 0);
 }
 
 class UnitControls : public ::testing::Test {

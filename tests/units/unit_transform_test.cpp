@@ -79,6 +79,15 @@ TEST(UnitTransformUS, FactorsAgreeWithExactConstantsBothWays)
     EXPECT_FLOAT_EQ(legacy_transform(kUnitUS, 10, 100.0f, false).value, 212.0f);
 }
 
+// Every step rounds to single precision: a build that keeps wider
+// intermediates between the steps (the x87) gives 80.2926178 and
+// 0.101599999 instead.
+TEST(UnitTransformUS, WiderIntermediatesChangeTheLastBits)
+{
+    EXPECT_EQ(unit_transform(kUnitUS, 11, 20.0f, false).value, 0x1.412ba2p+6f); // 80.2926102
+    EXPECT_EQ(legacy_transform(kUnitUS, 9, 20.0f, true).value, 0x1.a02754p-4f); // 0.101600006
+}
+
 TEST(UnitTransform, KnownIdsPerSystem)
 {
     for (int16_t system = 0; system < 5; ++system) {
