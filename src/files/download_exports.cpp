@@ -77,12 +77,14 @@ extern "C" void WINAPI qa_set_net_download_info(int16_t offline, const char *acc
                                                 const char *access_password, const char *qmodel_base_url,
                                                 const char *thumbnail_base_url)
 {
-    kavo::NetDownloadInfo &info = net_download_info();
-    info.offline = offline;
-    kavo::copy_cut(info.access_user, sizeof info.access_user, access_user);
-    kavo::copy_cut(info.access_password, sizeof info.access_password, access_password);
-    kavo::copy_cut(info.qmodel_base_url, sizeof info.qmodel_base_url, qmodel_base_url);
-    kavo::copy_cut(info.thumbnail_base_url, sizeof info.thumbnail_base_url, thumbnail_base_url);
+    kavo::guarded_void([&] {
+        kavo::NetDownloadInfo &info = net_download_info();
+        info.offline = offline;
+        kavo::copy_cut(info.access_user, sizeof info.access_user, access_user);
+        kavo::copy_cut(info.access_password, sizeof info.access_password, access_password);
+        kavo::copy_cut(info.qmodel_base_url, sizeof info.qmodel_base_url, qmodel_base_url);
+        kavo::copy_cut(info.thumbnail_base_url, sizeof info.thumbnail_base_url, thumbnail_base_url);
+    });
 }
 
 extern "C" int16_t WINAPI qa_is_net_offline(void)
@@ -92,12 +94,12 @@ extern "C" int16_t WINAPI qa_is_net_offline(void)
 
 extern "C" void WINAPI qa_set_qmodel_test_url(const char *url)
 {
-    kavo::copy_cut(net_download_info().qmodel_test_url, kavo::kUrlBytes, url);
+    kavo::guarded_void([&] { kavo::copy_cut(net_download_info().qmodel_test_url, kavo::kUrlBytes, url); });
 }
 
 extern "C" void WINAPI qa_set_thumbnail_test_url(const char *url)
 {
-    kavo::copy_cut(net_download_info().thumbnail_test_url, kavo::kUrlBytes, url);
+    kavo::guarded_void([&] { kavo::copy_cut(net_download_info().thumbnail_test_url, kavo::kUrlBytes, url); });
 }
 
 extern "C" int32_t WINAPI qa_get_full_qmodel_URL(const char *name, char *out)
@@ -182,10 +184,12 @@ extern "C" void WINAPI qa_release_file_stream(void *stream)
 {
     // A stream goes back to whoever made it: the model reader's while
     // offline, a memory block of the module while online.
-    if (net_download_info().offline)
-        qm_release_streambuf(stream);
-    else
-        kavo::gwGfree(stream);
+    kavo::guarded_void([&] {
+        if (net_download_info().offline)
+            qm_release_streambuf(stream);
+        else
+            kavo::gwGfree(stream);
+    });
 }
 
 extern "C" int32_t WINAPI qa_get_offline_image_full_filename(const char *name, char *out, int32_t out_size)

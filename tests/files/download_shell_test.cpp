@@ -171,28 +171,26 @@ TEST_F(Download, ContentTypeIsCutToTheBuffer)
 
 TEST_F(Download, OfflineModelsAndImagesComeFromTheSearchFolders)
 {
-    const std::string first = temp_path("a"), second = temp_path("b");
-    const Log files = {first + "\\X.JPG", second + "\\X.PNG", second + "\\M1"};
-    CreateDirectoryA(first.c_str(), nullptr);
-    CreateDirectoryA(second.c_str(), nullptr);
+    const std::string folder = temp_path("offline");
+    const Log files = {folder + "\\X.JPG", folder + "\\X.PNG", folder + "\\M1"};
+    CreateDirectoryA(folder.c_str(), nullptr);
     for (const std::string &file : files)
         std::ofstream(file, std::ios::binary) << file;
-    qa_init_paths("Host", first.c_str(), second.c_str(), "", "");
+    qa_init_paths("Host", "", folder.c_str(), "", "");
     qa_set_net_download_info(1, "", "", "", "");
 
     EXPECT_EQ(model_bytes(qa_read_qmodel("m1", 1)), files[2]);
     EXPECT_EQ(stream_bytes(qa_read_qmodel_to_stream("m1", 1, &size_), &size_), files[2]);
     char out[300];
     EXPECT_EQ(qa_get_offline_image_full_filename("X", out, sizeof out), 1);
-    EXPECT_EQ(out, files[1]) << ".PNG before .JPG, whatever the folder";
+    EXPECT_EQ(out, files[1]) << ".PNG before .JPG";
     wchar_t wide[300];
     EXPECT_EQ(qa_get_offline_image_full_filename_wsz("X", wide, 8), 1);
     EXPECT_EQ(std::wstring(wide), std::wstring(files[1].begin(), files[1].begin() + 3)) << "cut to 8 bytes";
     EXPECT_TRUE(server_.requests().empty());
     for (const std::string &file : files)
         DeleteFileA(file.c_str());
-    RemoveDirectoryA(first.c_str());
-    RemoveDirectoryA(second.c_str());
+    RemoveDirectoryA(folder.c_str());
     qa_init_paths(nullptr, nullptr, nullptr, nullptr, nullptr);
 }
 
