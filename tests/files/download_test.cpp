@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <set>
 #include <string>
 
@@ -14,41 +15,34 @@ const std::string kLong(700, 'n');
 
 TEST(DownloadUrls, BuiltFromTheSettingsAndCutToTheirField)
 {
+    const std::string cut = ("srv/m/" + kLong).substr(0, 599);
     const struct {
         const char *base, *test_url, *name;
         int result;
-        std::string url, download_url;
+        std::string url, download_url, thumbnail_url;
     } cases[] = {
-        {"srv/m", "", "ABC", 0, "srv/m/ABC", "srv/m/ABC"},
-        {"srv/m", "http://t/x", "ABC", 0, "srv/m/ABC", "http://t/x"},
-        {"", "http://t/x", "ABC", -1, "old", ""},
-        {"srv/m", "http://t/x", "", -1, "old", ""},
-        {"srv/m", "", kLong.c_str(), 0, ("srv/m/" + kLong).substr(0, 599), ("srv/m/" + kLong).substr(0, 599)},
+        {"srv/m", "", "ABC", 0, "srv/m/ABC", "srv/m/ABC", "srv/m/ABC/thumbnail"},
+        {"srv/m", "http://t/x", "ABC", 0, "srv/m/ABC", "http://t/x", "http://t/x"},
+        {"", "http://t/x", "ABC", -1, "old", "", "http://t/x"},
+        {"srv/m", "http://t/x", "", -1, "old", "", "http://t/x"},
+        {"", "", "ABC", -1, "old", "", "old"},
+        {"srv/m", "", kLong.c_str(), 0, cut, cut, cut},
     };
     for (const auto &c : cases) {
         kavo::NetDownloadInfo info;
         std::snprintf(info.qmodel_base_url, sizeof info.qmodel_base_url, "%s", c.base);
         std::snprintf(info.qmodel_test_url, sizeof info.qmodel_test_url, "%s", c.test_url);
+        std::memcpy(info.thumbnail_base_url, info.qmodel_base_url, sizeof info.thumbnail_base_url);
+        std::memcpy(info.thumbnail_test_url, info.qmodel_test_url, sizeof info.thumbnail_test_url);
         char out[kavo::kUrlBytes] = "old";
         EXPECT_EQ(kavo::full_qmodel_url(info, c.name, out, sizeof out), c.result);
         EXPECT_EQ(out, c.url);
         kavo::qmodel_download_url(info, c.name, out, sizeof out);
         EXPECT_EQ(out, c.download_url);
+        std::strcpy(out, "old");
+        kavo::thumbnail_url(info, c.name, out, sizeof out);
+        EXPECT_EQ(out, c.thumbnail_url);
     }
-}
-
-TEST(DownloadUrls, ThumbnailTestUrlWinsAndNothingSetLeavesTheOutput)
-{
-    kavo::NetDownloadInfo info;
-    char out[kavo::kUrlBytes] = "old";
-    kavo::thumbnail_url(info, "123", out, sizeof out);
-    EXPECT_STREQ(out, "old");
-    std::snprintf(info.thumbnail_base_url, sizeof info.thumbnail_base_url, "srv/img");
-    kavo::thumbnail_url(info, "123", out, sizeof out);
-    EXPECT_STREQ(out, "srv/img/123/thumbnail");
-    std::snprintf(info.thumbnail_test_url, sizeof info.thumbnail_test_url, "t/pic");
-    kavo::thumbnail_url(info, "123", out, sizeof out);
-    EXPECT_STREQ(out, "t/pic");
 }
 
 TEST(LastModelName, ChangesOnlyWithAnotherNameInAnyCase)
