@@ -957,7 +957,48 @@ KAVOAPI int32_t WINAPI qa_wmf_draw(HDC hdc, HMETAFILE metafile, int32_t left, in
                                    int32_t bottom);
 KAVOAPI int32_t WINAPI qa_wmf_to_clipboard(HMETAFILE metafile, int32_t width, int32_t height);
 
-/* ---- Download ---------------------------------------------------------------- */
+/* ---- Download ----------------------------------------------------------------
+ * Models, files and images from the host's server over HTTP, or from the
+ * search folders of qa_init_paths while the module is offline (it starts
+ * offline).  qa_set_net_download_info stores the settings, each text cut to
+ * its field: user and password 9 characters, base URLs (without a trailing
+ * "/") 299; the test URLs hold 599 and, when set, are fetched instead of
+ * every model's or thumbnail's URL.  The URL functions write at most 600
+ * bytes into out: "base/name" (0, or -1 with out untouched when the base
+ * URL or the name is empty) and "base/id/thumbnail".
+ * Downloads give 0, or -1 and write nothing; a stream is a memory block
+ * with its byte count in *size, null on failure.  Messages are shown, owned
+ * by owner, when no session can be had, when the server wants a password
+ * and when a block cannot be had.  qa_file_get_content_type writes at most
+ * out_size - 1 characters and a NUL.
+ * qa_read_qmodel hands the model (name upper-cased) to the sibling library's
+ * reader and gives its result, 0 when the model is missing; the last model
+ * downloaded is kept, so asking again fetches nothing.  "Model not found"
+ * is shown when show_message is set and the name differs from the one asked
+ * for before.  Streams go back through qa_release_file_stream under the same
+ * offline setting as they were obtained.
+ * qa_get_offline_image_full_filename looks for name (at most 95 characters)
+ * with ".PNG", ".GIF", ".BMP", ".JPG" in turn and gives 1 with the first path
+ * shorter than out_size - 1, or 0 (out_size in bytes for both forms).
+ * qa_set_image_file_extension_by_contenttype puts "JPG", "PNG", "GIF" or
+ * "BMP" after the last "." of file_name when the content type names such an
+ * image; file_name needs room for three more characters. */
+KAVOAPI void WINAPI qa_set_net_download_info(int16_t offline, const char *access_user, const char *access_password,
+                                             const char *qmodel_base_url, const char *thumbnail_base_url);
+KAVOAPI int16_t WINAPI qa_is_net_offline(void);
+KAVOAPI void WINAPI qa_set_qmodel_test_url(const char *url);
+KAVOAPI void WINAPI qa_set_thumbnail_test_url(const char *url);
+KAVOAPI int32_t WINAPI qa_get_full_qmodel_URL(const char *name, char *out);
+KAVOAPI void WINAPI qa_web_page_thumbnail_URL(const char *id, char *out);
+KAVOAPI int32_t WINAPI qa_file_download(HWND owner, const char *url, const char *file_name);
+KAVOAPI void *WINAPI qa_file_stream_download(HWND owner, const char *url, int32_t *size);
+KAVOAPI int16_t WINAPI qa_file_get_content_type(HWND owner, const char *url, char *out, int32_t out_size);
+KAVOAPI int32_t WINAPI qa_read_qmodel(const char *name, uint8_t show_message);
+KAVOAPI void *WINAPI qa_read_qmodel_to_stream(const char *name, uint8_t show_message, int32_t *size);
+KAVOAPI void WINAPI qa_release_file_stream(void *stream);
+KAVOAPI int32_t WINAPI qa_get_offline_image_full_filename(const char *name, char *out, int32_t out_size);
+KAVOAPI int32_t WINAPI qa_get_offline_image_full_filename_wsz(const char *name, wchar_t *out, int32_t out_size);
+KAVOAPI void WINAPI qa_set_image_file_extension_by_contenttype(char *file_name, const char *content_type);
 
 /* ---- File search, ini file and file dialogs ----------------------------------
  * qa_findfile looks for name in the three folders of qa_init_paths, in

@@ -2,6 +2,7 @@
 
 #include <gdiplus.h>
 
+#include "files/download_win.h"
 #include "graphics/fonts_pens.h"
 #include "kavoapi.h"
 #include "units/unit_settings.h"
@@ -25,6 +26,7 @@ void module_attach(HINSTANCE instance)
     state.instance = instance;
     state.messageCaption = nullptr;
     state.errorHook = nullptr;
+    model_cache_reset();
     state.messageCaption = kDefaultCaption;
 }
 
@@ -32,6 +34,7 @@ void module_detach()
 {
     fonts_release_all();
     pens_release_all();
+    model_cache_reset();
     Gdiplus::GdiplusShutdown(module_state().gdiplusToken);
 }
 

@@ -128,6 +128,19 @@ void apply_limits(HINTERNET handle, DWORD connect_ms, DWORD receive_ms)
     InternetSetOptionW(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, &receive_ms, sizeof receive_ms);
 }
 
+// Some WinINets end a body at a connection the server closed early, with
+// no error: a body shorter than its announced length is a broken transfer.
+// The buffer is emptied then, so that nobody keeps half a file.
+bool whole_body(HINTERNET request, CQiBuf &out)
+{
+    DWORD announced = 0, size = sizeof announced;
+    if (!HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, &announced, &size, nullptr) ||
+        announced == static_cast<DWORD>(out.count))
+        return true;
+    out.reset();
+    return false;
+}
+
 const char *or_null(const char *text)
 {
     return text && *text ? text : nullptr;
@@ -223,7 +236,7 @@ int32_t CQinet::httpLoadFile(const char *url, const char *user, const char *pass
             return Qinet::readFailed;
         }
         if (got == 0)
-            return Qinet::ok;
+            return whole_body(static_cast<HINTERNET>(handle.request), out) ? Qinet::ok : Qinet::readFailed;
         if (!out.append(chunk, static_cast<int32_t>(got))) {
             out.reset();
             return Qinet::noMemory;

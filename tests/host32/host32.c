@@ -107,6 +107,25 @@ int main(int argc, char **argv)
     qa_create_guid(text);
 
     {
+        /* Download */
+        char url[600] = "";
+        int32_t size = 0;
+        qa_set_net_download_info(qa_is_net_offline(), "", "", "", "");
+        qa_set_qmodel_test_url("");
+        qa_set_thumbnail_test_url("");
+        qa_get_full_qmodel_URL("M", url);
+        qa_web_page_thumbnail_URL("1", url);
+        qa_file_get_content_type(NULL, url, text, (int32_t)sizeof text);
+        qa_set_image_file_extension_by_contenttype(text, "image/png");
+        qa_file_download(NULL, url, text);
+        qa_release_file_stream(qa_file_stream_download(NULL, url, &size));
+        qa_read_qmodel("M", 0);
+        qa_release_file_stream(qa_read_qmodel_to_stream("M", 0, &size));
+        qa_get_offline_image_full_filename("X", text, (int32_t)sizeof text);
+        qa_get_offline_image_full_filename_wsz("X", wide, (int32_t)sizeof wide);
+    }
+
+    {
         /* Graphics and images */
         font_info fi;
         pen_info pi;

@@ -1,0 +1,106 @@
+#include "support/loopback_http.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace kavo_test {
+namespace {
+
+// A TCP socket bound to a free port of 127.0.0.1.
+SOCKET bound_loopback_socket(int *port)
+{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(s, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
+    int length = sizeof addr;
+    getsockname(s, reinterpret_cast<sockaddr *>(&addr), &length);
+    *port = ntohs(addr.sin_port);
+    return s;
+}
+
+std::string status_line(int status)
+{
+    if (status == 401)
+        return "401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"models\"";
+    return status == 200 ? "200 OK" : "404 Not Found";
+}
+
+} // namespace
+
+LoopbackHttpServer::LoopbackHttpServer(std::map<std::string, HttpReply> replies) : replies_(std::move(replies))
+{
+    WSADATA wsa;
+    WSAStartup(MAKEWORD(2, 2), &wsa);
+    listener_ = bound_loopback_socket(&port_);
+    listen(listener_, 8);
+    thread_ = std::thread([this] { serve(); });
+}
+
+LoopbackHttpServer::~LoopbackHttpServer()
+{
+    stopping_ = true;
+    closesocket(listener_);
+    thread_.join();
+    WSACleanup();
+}
+
+std::string LoopbackHttpServer::url(const std::string &path) const
+{
+    return "http://127.0.0.1:" + std::to_string(port_) + path;
+}
+
+std::vector<std::string> LoopbackHttpServer::requests() const
+{
+    std::lock_guard<std::mutex> hold(log_lock_);
+    return requests_;
+}
+
+void LoopbackHttpServer::serve()
+{
+    while (!stopping_) {
+        SOCKET client = accept(listener_, nullptr, nullptr);
+        if (client == INVALID_SOCKET)
+            return;
+        answer(client);
+        closesocket(client);
+    }
+}
+
+void LoopbackHttpServer::answer(SOCKET client)
+{
+    std::string request;
+    char chunk[1024];
+    while (request.find("\r\n\r\n") == std::string::npos) {
+        const int got = recv(client, chunk, sizeof chunk, 0);
+        if (got <= 0)
+            return;
+        request.append(chunk, static_cast<std::size_t>(got));
+    }
+    const std::string path = request.substr(4, request.find(' ', 4) - 4);
+    {
+        std::lock_guard<std::mutex> hold(log_lock_);
+        requests_.push_back(path);
+    }
+    const auto found = replies_.find(path);
+    const HttpReply reply = found != replies_.end() ? found->second : HttpReply(404);
+    Sleep(reply.delay_ms);
+    const std::string type = reply.content_type.empty() ? "" : "Content-Type: " + reply.content_type + "\r\n";
+    // The whole body's length is announced even when only a part is sent.
+    const std::string bytes = "HTTP/1.1 " + status_line(reply.status) + "\r\n" + type + "Content-Length: " +
+                              std::to_string(reply.body.size()) + "\r\nConnection: close\r\n\r\n" +
+                              reply.body.substr(0, std::min(reply.sent, reply.body.size()));
+    send(client, bytes.data(), static_cast<int>(bytes.size()), 0);
+}
+
+int closed_loopback_port()
+{
+    int port = 0;
+    closesocket(bound_loopback_socket(&port));
+    return port;
+}
+
+} // namespace kavo_test
