@@ -9,7 +9,7 @@
 #include <string>
 
 #include "dialogs/box_ids.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 #include "util/gwmem.h"

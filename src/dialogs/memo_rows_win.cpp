@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "dialogs/memo_rows.h"
-#include "graphics/font_metrics.h"
+#include "util/font_metrics.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 

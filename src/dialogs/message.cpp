@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 

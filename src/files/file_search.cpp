@@ -8,7 +8,7 @@
 #include <string>
 
 #include "files/file_paths.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "units/unit_settings.h"
 #include "util/guard.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <cwchar>
 
-#include "files/text_util.h"
+#include "util/text_util.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 

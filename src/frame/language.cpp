@@ -8,12 +8,12 @@
 #include <string>
 
 #include "frame/database_link.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "frame/text_convert.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 #include "util/gwmem.h"
-#include "varbuf/text_field.h"
+#include "util/text_field.h"
 #include "vantmods/vantmods.h"
 
 namespace kavo {

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "frame/default_room.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 

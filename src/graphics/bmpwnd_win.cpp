@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "util/gwmem.h"
 #include "util/guard.h"

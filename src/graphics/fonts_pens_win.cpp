@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "graphics/codepage.h"
-#include "graphics/font_metrics.h"
+#include "util/module_state.h"
+#include "util/font_metrics.h"
 #include "graphics/fonts_pens.h"
 #include "graphics/named_table.h"
 #include "kavoapi.h"
@@ -177,7 +177,7 @@ extern "C" HFONT WINAPI qafont_create_systemfont(int32_t height, int32_t weight,
     return guarded<HFONT>(nullptr, [&] {
         qafont_release_systemfont();
         system_charset = charset_for_language(language);
-        language_codepage = qafont_codepage_for_charset(system_charset);
+        module_state().languageCodepage = qafont_codepage_for_charset(system_charset);
         // Languages of the default character set use the platform's font.
         if (system_charset != 0)
             system_font = qafont_create_pixelfont(height, weight, face, language);

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "util/number_text.h"
-#include "varbuf/text_field.h"
+#include "util/text_field.h"
 
 namespace kavo {
 

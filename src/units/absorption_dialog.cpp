@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "dialogs/message.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "units/absorption.h"
 #include "units/absorption_ids.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "dialogs/message.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "units/unit_format.h"
 #include "units/unit_labels.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "util/gwmem.h"
 
 using namespace kavo;

@@ -1,41 +1,11 @@
-#include "frame/module_state.h"
+// The module-wide settings that hosts set and read: paths, administrator
+// mode and the registry branch.
+#include <windows.h>
 
-#include <gdiplus.h>
-
-#include "graphics/fonts_pens.h"
 #include "kavoapi.h"
 #include "units/unit_settings.h"
 #include "util/guard.h"
-
-namespace kavo {
-
-ModuleState &module_state()
-{
-    static ModuleState state;
-    return state;
-}
-
-void module_attach(HINSTANCE instance)
-{
-    ModuleState &state = module_state();
-    // GDI+ draws the bitmap windows; its result is not looked at.
-    Gdiplus::GdiplusStartupInput gdiplus_input;
-    Gdiplus::GdiplusStartup(&state.gdiplusToken, &gdiplus_input, nullptr);
-    state.ownerWindow = nullptr;
-    state.instance = instance;
-    state.messageCaption = nullptr;
-    state.errorHook = nullptr;
-    state.messageCaption = kDefaultCaption;
-}
-
-void module_detach()
-{
-    fonts_release_all();
-    pens_release_all();
-    Gdiplus::GdiplusShutdown(module_state().gdiplusToken);
-}
-
-} // namespace kavo
+#include "util/module_state.h"
 
 using kavo::module_state;
 
