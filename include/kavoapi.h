@@ -26,6 +26,14 @@
 #define KAVOAPI __declspec(dllimport)
 #endif
 
+/* No exception ever leaves the module: to C++ every function is noexcept,
+ * and the module's own definitions must say so too or they do not compile. */
+#if defined(__cplusplus)
+#define KAVOAPI_NOEXCEPT noexcept
+#else
+#define KAVOAPI_NOEXCEPT
+#endif
+
 #if defined(__cplusplus)
 extern "C" {
 #endif
@@ -42,14 +50,19 @@ extern "C" {
  * -1 (malformed item or not a number) or -2 (value too long for out).
  * qa_varbuf_find_date returns 0 both when it read a date and when the key is
  * absent; it changes the date only when it read one. */
-KAVOAPI int32_t WINAPI qa_varbuf_write_sz(char *buffer, const char *key, const char *value, int32_t size);
-KAVOAPI int32_t WINAPI qa_varbuf_write_flo(char *buffer, const char *key, float value, int32_t decimals, int32_t size);
-KAVOAPI int32_t WINAPI qa_varbuf_write_sho(char *buffer, const char *key, int16_t value, int32_t size);
-KAVOAPI int32_t WINAPI qa_varbuf_write_date(char *buffer, const char *key, const varbuf_date *date, int32_t size);
-KAVOAPI int32_t WINAPI qa_varbuf_find_sz(const char *buffer, const char *key, char *out, int32_t out_size);
-KAVOAPI int32_t WINAPI qa_varbuf_find_flo(const char *buffer, const char *key, float *out);
-KAVOAPI int32_t WINAPI qa_varbuf_find_sho(const char *buffer, const char *key, int16_t *out);
-KAVOAPI int32_t WINAPI qa_varbuf_find_date(const char *buffer, const char *key, varbuf_date *out);
+KAVOAPI int32_t WINAPI qa_varbuf_write_sz(char *buffer, const char *key, const char *value,
+                                          int32_t size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_write_flo(char *buffer, const char *key, float value, int32_t decimals,
+                                           int32_t size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_write_sho(char *buffer, const char *key, int16_t value,
+                                           int32_t size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_write_date(char *buffer, const char *key, const varbuf_date *date,
+                                            int32_t size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_find_sz(const char *buffer, const char *key, char *out,
+                                         int32_t out_size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_find_flo(const char *buffer, const char *key, float *out) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_find_sho(const char *buffer, const char *key, int16_t *out) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_find_date(const char *buffer, const char *key, varbuf_date *out) KAVOAPI_NOEXCEPT;
 
 /* ---- Design data records and codecs --------------------------------------- */
 /* Readers clear the record they fill (the O/E values of a design excepted)
@@ -67,14 +80,15 @@ KAVOAPI int32_t WINAPI qa_varbuf_find_date(const char *buffer, const char *key, 
  * of IMP, IIH, INR, INC, ILN, IVP, IVL, INT is missing or bad.
  * The beam and panel writers write a case's groups only when its flag (low
  * 16 bits) is set, and return 0. */
-KAVOAPI int32_t WINAPI qa_varbuf_read_room(room *r, const char *text);
-KAVOAPI int32_t WINAPI qa_varbuf_write_room(const room *r, char *text, int32_t size);
-KAVOAPI int32_t WINAPI qa_varbuf_read_installation(installation *inst, const char *text);
-KAVOAPI int32_t WINAPI qa_varbuf_write_installation(const installation *inst, char *text, int32_t size);
+KAVOAPI int32_t WINAPI qa_varbuf_read_room(room *r, const char *text) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_write_room(const room *r, char *text, int32_t size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_read_installation(installation *inst, const char *text) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_write_installation(const installation *inst, char *text,
+                                                    int32_t size) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qa_varbuf_write_beam(const beam_module *beam, int16_t s_case, int16_t w_case, char *text,
-                                            int32_t size);
+                                            int32_t size) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qa_varbuf_write_panel(const panel_module *panel, int16_t s_case, int16_t w_case, char *text,
-                                             int32_t size);
+                                             int32_t size) KAVOAPI_NOEXCEPT;
 
 /* qa_varbuf_read_designdata: 1 when a product was read, 0 when the room,
  * the installation or every product kind is missing.  The product is read
@@ -83,19 +97,22 @@ KAVOAPI int32_t WINAPI qa_varbuf_write_panel(const panel_module *panel, int16_t 
  * installation is tagged but no product is writes an empty text.
  * The module-to-design functions add one module read from `text` (at most 6
  * beams, 2 panels) and return 1, or 0 when nothing was added. */
-KAVOAPI int32_t WINAPI qa_varbuf_read_designdata(designdata *design, const char *text);
-KAVOAPI int32_t WINAPI qa_varbuf_write_designdata(const designdata *design, char *text, int32_t size);
+KAVOAPI int32_t WINAPI qa_varbuf_read_designdata(designdata *design, const char *text) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_write_designdata(const designdata *design, char *text,
+                                                  int32_t size) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qa_varbuf_beam_module_to_designdata(designdata *design, uint8_t clear, uint8_t with_room,
                                                            const char *module_tag, const char *case_tag,
-                                                           const char *text);
+                                                           const char *text) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qa_varbuf_panel_module_to_designdata(designdata *design, uint8_t clear, uint8_t with_room,
-                                                            const char *case_tag, const char *text);
+                                                            const char *case_tag, const char *text) KAVOAPI_NOEXCEPT;
 
 /* Drawing data: the reader clears the record, stores `tag` and collects the
  * "_" items (keys upper-cased, at most 40; keys cut to 4 and values to 10
  * characters); the writer appends. */
-KAVOAPI void WINAPI qa_varbuf_read_drawingdata(drawingdata *drawing, const char *tag, const char *text);
-KAVOAPI void WINAPI qa_varbuf_write_drawingdata(const drawingdata *drawing, char *text, int32_t size);
+KAVOAPI void WINAPI qa_varbuf_read_drawingdata(drawingdata *drawing, const char *tag,
+                                               const char *text) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qa_varbuf_write_drawingdata(const drawingdata *drawing, char *text,
+                                                int32_t size) KAVOAPI_NOEXCEPT;
 
 /* Product parameters and accessories.  Lists hold at most 40 entries; keys
  * are cut to 4 and values to 10 characters, and entries beyond 40 are
@@ -108,18 +125,21 @@ KAVOAPI void WINAPI qa_varbuf_write_drawingdata(const drawingdata *drawing, char
  * caller must size for all three texts, two separators and a NUL: it is
  * trusted.  qa_find_ext_param_value finds a key in the joined texts (cut to
  * 799 characters) and returns as qa_varbuf_find_sz. */
-KAVOAPI int32_t WINAPI qa_get_propar(const propar_entry *entries, int16_t count, const char *key, char *out);
-KAVOAPI void WINAPI qa_set_propar(propar_entry *entries, int16_t *count, const char *key, const char *value);
+KAVOAPI int32_t WINAPI qa_get_propar(const propar_entry *entries, int16_t count, const char *key,
+                                     char *out) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qa_set_propar(propar_entry *entries, int16_t *count, const char *key,
+                                  const char *value) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qa_varbuf_write_params_ex(const propar_entry *entries, const char *accessories, uint16_t count,
-                                                 char *text, uint32_t size);
-KAVOAPI int32_t WINAPI qa_varbuf_write_params(const designdata *design, char *text, uint32_t size);
-KAVOAPI int32_t WINAPI qa_varbuf_write_bm_params(const beam_module *beam, char *text, uint32_t size);
-KAVOAPI int32_t WINAPI qa_varbuf_write_md_params(designdata *design, const char *text);
-KAVOAPI void WINAPI qa_ext_params_to_szv(const char *first, const char *second, const char *third, char *out);
+                                                 char *text, uint32_t size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_write_params(const designdata *design, char *text, uint32_t size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_write_bm_params(const beam_module *beam, char *text, uint32_t size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_varbuf_write_md_params(designdata *design, const char *text) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qa_ext_params_to_szv(const char *first, const char *second, const char *third,
+                                         char *out) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qa_find_ext_param_value(const char *first, const char *second, const char *third,
-                                               const char *key, char *out, int32_t out_size);
-KAVOAPI int32_t WINAPI qa_is_accessory_set(const designdata *design, const char *code);
-KAVOAPI int32_t WINAPI qa_is_accessory_set_sz(const char *list, const char *code);
+                                               const char *key, char *out, int32_t out_size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_is_accessory_set(const designdata *design, const char *code) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_is_accessory_set_sz(const char *list, const char *code) KAVOAPI_NOEXCEPT;
 
 /* ---- Units and unit-aware controls ------------------------------------------
  * Unit systems: 0 "SI", 1 "EURO", 2 "EUROSPE", 3 "NORDIC" (the default),
@@ -139,25 +159,28 @@ KAVOAPI int32_t WINAPI qa_is_accessory_set_sz(const char *list, const char *code
  * (comma or point) lies within minimum and maximum give or take one part in
  * a thousand; otherwise -1, and with warn 1 a beep, with warn 2 or more a
  * message with the range, both moving the focus to the edit control. */
-KAVOAPI void WINAPI unit_set_system(const char *name);
-KAVOAPI int32_t WINAPI unit_get_system(void);
-KAVOAPI float WINAPI unit_trans(int32_t property, float value, int32_t to_base);
-KAVOAPI float WINAPI v_tr(int32_t property, float value, int32_t to_base);
-KAVOAPI float WINAPI v_fit(int32_t property, float value, int32_t mode);
-KAVOAPI float WINAPI unit_active_room_attenuation(void);
-KAVOAPI void WINAPI unit_get_label(int32_t property, char *out);
-KAVOAPI int32_t WINAPI unit_get_label_wsz(int32_t property, wchar_t *out, int32_t out_bytes);
-KAVOAPI int32_t WINAPI unit_get_ndes(int32_t property);
-KAVOAPI void WINAPI unit_set_sz(char *out, int32_t property, float value, int16_t with_label);
-KAVOAPI void WINAPI unit_set_wsz(wchar_t *out, int32_t out_chars, int32_t property, float value, int16_t with_label);
-KAVOAPI char *WINAPI v_tosz(int32_t property, float value, int32_t decimals, char *out);
-KAVOAPI int32_t WINAPI unit_sz_inch_to_mm(char *text);
-KAVOAPI int32_t WINAPI unit_sz_mm_to_inch(char *text);
-KAVOAPI int32_t WINAPI unit_set_edit(HWND dialog, int32_t edit_id, int32_t label_id, int32_t property, float value);
-KAVOAPI int32_t WINAPI unit_set_static(HWND dialog, int32_t value_id, int32_t label_id, int32_t property, float value);
-KAVOAPI int32_t WINAPI unit_set_static_label(HWND dialog, int32_t label_id, int32_t property);
+KAVOAPI void WINAPI unit_set_system(const char *name) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI unit_get_system(void) KAVOAPI_NOEXCEPT;
+KAVOAPI float WINAPI unit_trans(int32_t property, float value, int32_t to_base) KAVOAPI_NOEXCEPT;
+KAVOAPI float WINAPI v_tr(int32_t property, float value, int32_t to_base) KAVOAPI_NOEXCEPT;
+KAVOAPI float WINAPI v_fit(int32_t property, float value, int32_t mode) KAVOAPI_NOEXCEPT;
+KAVOAPI float WINAPI unit_active_room_attenuation(void) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI unit_get_label(int32_t property, char *out) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI unit_get_label_wsz(int32_t property, wchar_t *out, int32_t out_bytes) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI unit_get_ndes(int32_t property) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI unit_set_sz(char *out, int32_t property, float value, int16_t with_label) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI unit_set_wsz(wchar_t *out, int32_t out_chars, int32_t property, float value,
+                                 int16_t with_label) KAVOAPI_NOEXCEPT;
+KAVOAPI char *WINAPI v_tosz(int32_t property, float value, int32_t decimals, char *out) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI unit_sz_inch_to_mm(char *text) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI unit_sz_mm_to_inch(char *text) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI unit_set_edit(HWND dialog, int32_t edit_id, int32_t label_id, int32_t property,
+                                     float value) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI unit_set_static(HWND dialog, int32_t value_id, int32_t label_id, int32_t property,
+                                       float value) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI unit_set_static_label(HWND dialog, int32_t label_id, int32_t property) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI unit_get_edit(HWND dialog, int32_t edit_id, int32_t property, float *out, float minimum,
-                                     float maximum, int32_t warn);
+                                     float maximum, int32_t warn) KAVOAPI_NOEXCEPT;
 
 /* The room absorption dialog, modal over parent: the class (0 "Dead" to
  * 4 "Live", 5 "User defined") and the coefficients of the eight octave
@@ -167,7 +190,8 @@ KAVOAPI int32_t WINAPI unit_get_edit(HWND dialog, int32_t edit_id, int32_t prope
  * when the class given is 5, zeros otherwise, however often it is left.
  * On OK writes the class and the 8 values and returns 0; on Cancel, or when
  * the dialog cannot be shown, returns -1 and changes nothing. */
-KAVOAPI int32_t WINAPI qa_absorption_dlg(HWND parent, int16_t *absorption_class, float *coefficients);
+KAVOAPI int32_t WINAPI qa_absorption_dlg(HWND parent, int16_t *absorption_class,
+                                         float *coefficients) KAVOAPI_NOEXCEPT;
 
 /* ---- Module settings -----------------------------------------------------
  * qa_init_paths stores the application title (cut to 79 characters), the
@@ -176,11 +200,11 @@ KAVOAPI int32_t WINAPI qa_absorption_dlg(HWND parent, int16_t *absorption_class,
  * qa_getinifilename copies the ini file path into out, which must hold at
  * least 300 bytes.  The registry branch name is cut to 99 characters. */
 KAVOAPI void WINAPI qa_init_paths(const char *title, const char *dir1, const char *dir2, const char *dir3,
-                                  const char *ini_file);
-KAVOAPI void WINAPI qa_getinifilename(char *out);
-KAVOAPI int16_t WINAPI qa_set_adminmode(int16_t mode);
-KAVOAPI int16_t WINAPI qa_get_adminmode(void);
-KAVOAPI void WINAPI qareg_set_kavo_branch_name(const char *name);
+                                  const char *ini_file) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qa_getinifilename(char *out) KAVOAPI_NOEXCEPT;
+KAVOAPI int16_t WINAPI qa_set_adminmode(int16_t mode) KAVOAPI_NOEXCEPT;
+KAVOAPI int16_t WINAPI qa_get_adminmode(void) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qareg_set_kavo_branch_name(const char *name) KAVOAPI_NOEXCEPT;
 
 /* ---- Language texts ---------------------------------------------------------
  * One language database (made with langdb) holds every text: record "S" with
@@ -199,39 +223,44 @@ KAVOAPI void WINAPI qareg_set_kavo_branch_name(const char *name);
  * no text.  qlg_okmsg and qlg_okcancelmsg return the button pressed.
  * qa_sz2wsz_byqlg converts in the code page of the system font and returns
  * the UTF-16 units written with the terminator (0 for an empty text). */
-KAVOAPI int32_t WINAPI qlg_init(const char *file1, const char *file2);
-KAVOAPI void WINAPI qlg_release(void);
-KAVOAPI int16_t WINAPI qlg_openDOS(void);
-KAVOAPI void WINAPI qlg_closeDOS(void);
-KAVOAPI void WINAPI qlg_closeDOStotally(void);
-KAVOAPI int16_t WINAPI qlg_set_language(const char *name);
-KAVOAPI int16_t WINAPI qlg_get_language_id(void);
-KAVOAPI void WINAPI qlg_get_all_languages(gwarray *names);
-KAVOAPI int16_t WINAPI qlg_attId_for_sapLng(const char *sap_language);
-KAVOAPI char *WINAPI qlg_copy(char *out, int32_t text_id, int32_t size);
-KAVOAPI wchar_t *WINAPI qlg_copy_wsz(wchar_t *out, int32_t text_id, int32_t size_bytes);
-KAVOAPI char *WINAPI qlg_copy_saplng(char *out, int32_t text_id, int32_t size, const char *sap_language);
+KAVOAPI int32_t WINAPI qlg_init(const char *file1, const char *file2) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_release(void) KAVOAPI_NOEXCEPT;
+KAVOAPI int16_t WINAPI qlg_openDOS(void) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_closeDOS(void) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_closeDOStotally(void) KAVOAPI_NOEXCEPT;
+KAVOAPI int16_t WINAPI qlg_set_language(const char *name) KAVOAPI_NOEXCEPT;
+KAVOAPI int16_t WINAPI qlg_get_language_id(void) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_get_all_languages(gwarray *names) KAVOAPI_NOEXCEPT;
+KAVOAPI int16_t WINAPI qlg_attId_for_sapLng(const char *sap_language) KAVOAPI_NOEXCEPT;
+KAVOAPI char *WINAPI qlg_copy(char *out, int32_t text_id, int32_t size) KAVOAPI_NOEXCEPT;
+KAVOAPI wchar_t *WINAPI qlg_copy_wsz(wchar_t *out, int32_t text_id, int32_t size_bytes) KAVOAPI_NOEXCEPT;
+KAVOAPI char *WINAPI qlg_copy_saplng(char *out, int32_t text_id, int32_t size,
+                                     const char *sap_language) KAVOAPI_NOEXCEPT;
 KAVOAPI wchar_t *WINAPI qlg_copy_saplng_wsz(wchar_t *out, int32_t text_id, int32_t size_bytes,
-                                           const char *sap_language);
-KAVOAPI char *WINAPI qlg_copy_def(char *out, int32_t text_id, int32_t size, const char *def);
-KAVOAPI wchar_t *WINAPI qlg_copy_wsz_def(wchar_t *out, int32_t text_id, int32_t size_bytes, const char *def);
-KAVOAPI void WINAPI qlg_copy_columns_def(char *first, char *second, int32_t text_id, int16_t size, const char *def);
+                                           const char *sap_language) KAVOAPI_NOEXCEPT;
+KAVOAPI char *WINAPI qlg_copy_def(char *out, int32_t text_id, int32_t size, const char *def) KAVOAPI_NOEXCEPT;
+KAVOAPI wchar_t *WINAPI qlg_copy_wsz_def(wchar_t *out, int32_t text_id, int32_t size_bytes,
+                                         const char *def) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_copy_columns_def(char *first, char *second, int32_t text_id, int16_t size,
+                                         const char *def) KAVOAPI_NOEXCEPT;
 KAVOAPI void WINAPI qlg_copy_columns_wsz_def(wchar_t *first, wchar_t *second, int32_t text_id, int16_t size_bytes,
-                                            const char *def);
-KAVOAPI void WINAPI qlg_setdlgitemname(HWND dialog, int32_t item, int32_t text_id);
-KAVOAPI void WINAPI qlg_setdlgitemname_def(HWND dialog, int32_t item, int32_t text_id, const char *def);
-KAVOAPI void WINAPI qlg_setdlgitemname_wsz(HWND dialog, int32_t item, int32_t text_id);
-KAVOAPI void WINAPI qlg_setdlgitemname_wsz_def(HWND dialog, int32_t item, int32_t text_id, const char *def);
-KAVOAPI void WINAPI qlg_set_dlgitem_txts(HWND dialog, const int32_t *pairs, int32_t count);
-KAVOAPI void WINAPI qlg_set_dlgitem_wtxts(HWND dialog, const int32_t *pairs, int32_t count);
-KAVOAPI void WINAPI qlg_setdlgname(HWND window, int32_t text_id);
-KAVOAPI void WINAPI qlg_setdlgname_extra_wsz(HWND window, int32_t text_id, const wchar_t *extra);
-KAVOAPI void WINAPI qlg_setdlgname_wsz(HWND window, int32_t text_id);
-KAVOAPI int32_t WINAPI qlg_okmsg(HWND owner, int32_t text_id, const char *def);
-KAVOAPI int32_t WINAPI qlg_okcancelmsg(HWND owner, int32_t text_id, const char *def);
-KAVOAPI void WINAPI qa_sz2wsz_acp(const char *in, wchar_t *out, int32_t out_bytes);
-KAVOAPI int32_t WINAPI qa_sz2wsz_byqlg(const char *in, wchar_t *out, int32_t out_bytes);
-KAVOAPI void WINAPI qa_wsz2sz_acp(const wchar_t *in, char *out, int32_t out_bytes);
+                                            const char *def) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_setdlgitemname(HWND dialog, int32_t item, int32_t text_id) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_setdlgitemname_def(HWND dialog, int32_t item, int32_t text_id,
+                                           const char *def) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_setdlgitemname_wsz(HWND dialog, int32_t item, int32_t text_id) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_setdlgitemname_wsz_def(HWND dialog, int32_t item, int32_t text_id,
+                                               const char *def) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_set_dlgitem_txts(HWND dialog, const int32_t *pairs, int32_t count) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_set_dlgitem_wtxts(HWND dialog, const int32_t *pairs, int32_t count) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_setdlgname(HWND window, int32_t text_id) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_setdlgname_extra_wsz(HWND window, int32_t text_id, const wchar_t *extra) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qlg_setdlgname_wsz(HWND window, int32_t text_id) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlg_okmsg(HWND owner, int32_t text_id, const char *def) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlg_okcancelmsg(HWND owner, int32_t text_id, const char *def) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qa_sz2wsz_acp(const char *in, wchar_t *out, int32_t out_bytes) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_sz2wsz_byqlg(const char *in, wchar_t *out, int32_t out_bytes) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qa_wsz2sz_acp(const wchar_t *in, char *out, int32_t out_bytes) KAVOAPI_NOEXCEPT;
 
 /* ---- qcq database -----------------------------------------------------------
  * A record database of the host's, opened by the module and read by the
@@ -239,13 +268,13 @@ KAVOAPI void WINAPI qa_wsz2sz_acp(const wchar_t *in, char *out, int32_t out_byte
  * qcq_closeDOS nest like the language ones; qcq_open_for_update ends
  * reading first and gives the handle or -1; the host ends the update with
  * qcq_closeDOS or qcq_closeDOStotally. */
-KAVOAPI int32_t WINAPI qcq_init(const char *file1, const char *file2);
-KAVOAPI void WINAPI qcq_release(void);
-KAVOAPI int16_t WINAPI qcq_handle(void);
-KAVOAPI int16_t WINAPI qcq_openDOS(void);
-KAVOAPI void WINAPI qcq_closeDOS(void);
-KAVOAPI void WINAPI qcq_closeDOStotally(void);
-KAVOAPI int16_t WINAPI qcq_open_for_update(void);
+KAVOAPI int32_t WINAPI qcq_init(const char *file1, const char *file2) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qcq_release(void) KAVOAPI_NOEXCEPT;
+KAVOAPI int16_t WINAPI qcq_handle(void) KAVOAPI_NOEXCEPT;
+KAVOAPI int16_t WINAPI qcq_openDOS(void) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qcq_closeDOS(void) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qcq_closeDOStotally(void) KAVOAPI_NOEXCEPT;
+KAVOAPI int16_t WINAPI qcq_open_for_update(void) KAVOAPI_NOEXCEPT;
 
 /* ---- Registry settings and default room -------------------------------------
  * Settings live under HKEY_CURRENT_USER in SOFTWARE\Norvane\<branch>\userProfile
@@ -256,13 +285,13 @@ KAVOAPI int16_t WINAPI qcq_open_for_update(void);
  * gives -1 when it cannot, -2 when the write fails.  The named getters and
  * setters give 0 or -1. */
 KAVOAPI void WINAPI qareg_init(const char *company, const char *branch, const char *group, const char *value_name,
-                               qareg_key *out);
-KAVOAPI int32_t WINAPI qareg_get_data(HKEY root, const qareg_key *key, int32_t size, char *out);
-KAVOAPI int32_t WINAPI qareg_set_data(HKEY root, const qareg_key *key, const char *value);
-KAVOAPI int32_t WINAPI qareg_get_userprofile_unitsystem(char *out, int32_t size);
-KAVOAPI int32_t WINAPI qareg_get_qbase_path(char *out, int32_t size);
-KAVOAPI int32_t WINAPI qareg_set_qbase_path(const char *path);
-KAVOAPI int32_t WINAPI qareg_set_default_room(const char *text);
+                               qareg_key *out) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qareg_get_data(HKEY root, const qareg_key *key, int32_t size, char *out) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qareg_set_data(HKEY root, const qareg_key *key, const char *value) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qareg_get_userprofile_unitsystem(char *out, int32_t size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qareg_get_qbase_path(char *out, int32_t size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qareg_set_qbase_path(const char *path) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qareg_set_default_room(const char *text) KAVOAPI_NOEXCEPT;
 /* The default room: read from the "defaultRoom" value at the first
  * qa_get_default_room and kept until the module is unloaded; a missing or
  * unusable value gives built-in values (10 x 6 x 2.6 m, 24 and 20 degrees,
@@ -270,8 +299,8 @@ KAVOAPI int32_t WINAPI qareg_set_default_room(const char *text);
  * valid field is 1.  qa_get_default_room returns 0.  qa_set_default_room
  * makes `in` the default room for this process at once, then stores it:
  * -1 when it cannot be written (into 600 bytes, or to the registry). */
-KAVOAPI int32_t WINAPI qa_get_default_room(room *out);
-KAVOAPI int32_t WINAPI qa_set_default_room(const room *in);
+KAVOAPI int32_t WINAPI qa_get_default_room(room *out) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_set_default_room(const room *in) KAVOAPI_NOEXCEPT;
 
 /* ---- List window and header strip ------------------------------------------- */
 
@@ -281,16 +310,17 @@ KAVOAPI int32_t WINAPI qa_set_default_room(const room *in);
  * (IDOK, IDCANCEL, IDYES, IDNO); any other kind shows an information box
  * and returns 1.  Without an owner the box is task-modal.  The keyboard
  * focus goes back to where it was (or to the owner). */
-KAVOAPI int32_t WINAPI qa_msgbox(HWND owner, uint32_t kind, const char *text);
+KAVOAPI int32_t WINAPI qa_msgbox(HWND owner, uint32_t kind, const char *text) KAVOAPI_NOEXCEPT;
 /* The module's own boxes, captioned with the application title.
  * qa_chkmsgbox returns 1 when the check box was ticked at closing, else 0.
  * qa_timedmsgbox closes itself after `seconds` (0: only when closed) with a
  * countdown line, and returns 0.  qa_modeless_timedmsgbox shows the box
  * (tall: the larger one) and returns it; when its time is up it is hidden,
  * and the host destroys it.  -1 (modeless: null) when out of memory. */
-KAVOAPI int32_t WINAPI qa_chkmsgbox(HWND owner, const wchar_t *message, const wchar_t *check_text);
-KAVOAPI int32_t WINAPI qa_timedmsgbox(HWND owner, const wchar_t *message, uint32_t seconds);
-KAVOAPI HWND WINAPI qa_modeless_timedmsgbox(HWND owner, const wchar_t *message, uint32_t seconds, uint32_t tall);
+KAVOAPI int32_t WINAPI qa_chkmsgbox(HWND owner, const wchar_t *message, const wchar_t *check_text) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_timedmsgbox(HWND owner, const wchar_t *message, uint32_t seconds) KAVOAPI_NOEXCEPT;
+KAVOAPI HWND WINAPI qa_modeless_timedmsgbox(HWND owner, const wchar_t *message, uint32_t seconds,
+                                            uint32_t tall) KAVOAPI_NOEXCEPT;
 
 /* ---- Memo rows, popup menus, tooltips and the hint window -------------------- */
 
@@ -300,11 +330,11 @@ KAVOAPI HWND WINAPI qa_modeless_timedmsgbox(HWND owner, const wchar_t *message, 
  * characters, size at least 2) and gives 1, or an empty row and 0 when the
  * text is used up.  The _wc forms take UTF-16 texts, size in units. */
 KAVOAPI void WINAPI qat_memoinfo_init(qat_memoinfo *info, const char *text, uint16_t font_height,
-                                      uint16_t max_width);
+                                      uint16_t max_width) KAVOAPI_NOEXCEPT;
 KAVOAPI void WINAPI qat_memoinfo_init_wc(qat_memoinfo *info, const wchar_t *text, uint16_t font_height,
-                                         uint16_t max_width);
-KAVOAPI int32_t WINAPI qat_getnextmemorow(qat_memoinfo *info, char *row, uint32_t size);
-KAVOAPI int32_t WINAPI qat_getnextmemorow_wc(qat_memoinfo *info, wchar_t *row, uint32_t size);
+                                         uint16_t max_width) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qat_getnextmemorow(qat_memoinfo *info, char *row, uint32_t size) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qat_getnextmemorow_wc(qat_memoinfo *info, wchar_t *row, uint32_t size) KAVOAPI_NOEXCEPT;
 
 /* ---- Fonts and pens --------------------------------------------------------- */
 
@@ -319,40 +349,41 @@ KAVOAPI int32_t WINAPI qat_getnextmemorow_wc(qat_memoinfo *info, wchar_t *row, u
  * height or width, 0 for an unknown name (qapen_select then selects the
  * stock black pen). */
 KAVOAPI int32_t WINAPI qafont_check(const char *name, const char *face, const char *style, uint16_t height,
-                                    int16_t angle, uint8_t opaque, uint8_t red, uint8_t green, uint8_t blue);
-KAVOAPI uint16_t WINAPI qafont_select(HDC hdc, const char *name);
-KAVOAPI uint16_t WINAPI qafont_Hmm10(const char *name);
-KAVOAPI int32_t WINAPI qafont_get_info(const char *name, font_info *info);
+                                    int16_t angle, uint8_t opaque, uint8_t red, uint8_t green,
+                                    uint8_t blue) KAVOAPI_NOEXCEPT;
+KAVOAPI uint16_t WINAPI qafont_select(HDC hdc, const char *name) KAVOAPI_NOEXCEPT;
+KAVOAPI uint16_t WINAPI qafont_Hmm10(const char *name) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qafont_get_info(const char *name, font_info *info) KAVOAPI_NOEXCEPT;
 /* Character set of a language name ("Swiss-Russian": 204) and its code
  * page when the platform has it (else 0). */
-KAVOAPI uint16_t WINAPI qafont_get_charsetID(const char *language);
-KAVOAPI uint32_t WINAPI qafont_codepage_for_charset(uint16_t charset);
+KAVOAPI uint16_t WINAPI qafont_get_charsetID(const char *language) KAVOAPI_NOEXCEPT;
+KAVOAPI uint32_t WINAPI qafont_codepage_for_charset(uint16_t charset) KAVOAPI_NOEXCEPT;
 /* The system font (pixel heights): for a language of the default character
  * set the platform's GUI font serves.  Making it again releases the named
  * fonts. */
 KAVOAPI HFONT WINAPI qafont_create_systemfont(int32_t height, int32_t weight, const char *face,
-                                              const char *language);
-KAVOAPI HFONT WINAPI qafont_get_systemfont(void);
-KAVOAPI uint16_t WINAPI qafont_get_systemfont_cset(void);
-KAVOAPI void WINAPI qafont_release_systemfont(void);
+                                              const char *language) KAVOAPI_NOEXCEPT;
+KAVOAPI HFONT WINAPI qafont_get_systemfont(void) KAVOAPI_NOEXCEPT;
+KAVOAPI uint16_t WINAPI qafont_get_systemfont_cset(void) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qafont_release_systemfont(void) KAVOAPI_NOEXCEPT;
 /* New fonts that the caller deletes. */
 KAVOAPI HFONT WINAPI qafont_create_pixelfont(int32_t height, int32_t weight, const char *face,
-                                             const char *language);
-KAVOAPI HFONT WINAPI qafont_create_gui_font(int32_t height, int32_t weight);
-KAVOAPI uint16_t WINAPI qafont_init_qcq_charset(const char *language);
-KAVOAPI uint16_t WINAPI qafont_qcq_charset(void);
-KAVOAPI HFONT WINAPI qafont_create_qcqTablefont(int32_t height, int32_t weight, const char *face);
+                                             const char *language) KAVOAPI_NOEXCEPT;
+KAVOAPI HFONT WINAPI qafont_create_gui_font(int32_t height, int32_t weight) KAVOAPI_NOEXCEPT;
+KAVOAPI uint16_t WINAPI qafont_init_qcq_charset(const char *language) KAVOAPI_NOEXCEPT;
+KAVOAPI uint16_t WINAPI qafont_qcq_charset(void) KAVOAPI_NOEXCEPT;
+KAVOAPI HFONT WINAPI qafont_create_qcqTablefont(int32_t height, int32_t weight, const char *face) KAVOAPI_NOEXCEPT;
 /* Estimated width of a text in Arial at a height: each character's
  * rounded-up advance, summed. */
-KAVOAPI uint16_t WINAPI qafont_cxpix_arial(const char *text, uint16_t height);
-KAVOAPI uint16_t WINAPI qafont_cxpix_arial_wc(const wchar_t *text, uint16_t height);
+KAVOAPI uint16_t WINAPI qafont_cxpix_arial(const char *text, uint16_t height) KAVOAPI_NOEXCEPT;
+KAVOAPI uint16_t WINAPI qafont_cxpix_arial_wc(const wchar_t *text, uint16_t height) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qapen_check(const char *name, int16_t style, uint16_t width, uint8_t red, uint8_t green,
-                                   uint8_t blue);
-KAVOAPI uint16_t WINAPI qapen_select(HDC hdc, const char *name);
-KAVOAPI uint16_t WINAPI qapen_Wmm10(const char *name);
-KAVOAPI int32_t WINAPI qapen_get_info(const char *name, pen_info *info);
+                                   uint8_t blue) KAVOAPI_NOEXCEPT;
+KAVOAPI uint16_t WINAPI qapen_select(HDC hdc, const char *name) KAVOAPI_NOEXCEPT;
+KAVOAPI uint16_t WINAPI qapen_Wmm10(const char *name) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qapen_get_info(const char *name, pen_info *info) KAVOAPI_NOEXCEPT;
 /* Gives every direct child of the dialog the system font. */
-KAVOAPI void WINAPI qa_setdlgfont(HWND dialog);
+KAVOAPI void WINAPI qa_setdlgfont(HWND dialog) KAVOAPI_NOEXCEPT;
 
 /* ---- Labels, lines and tables ----------------------------------------------- */
 
@@ -363,15 +394,17 @@ KAVOAPI void WINAPI qa_setdlgfont(HWND dialog);
  * qa_drawlabelw takes the same 8-bit text in code page 1252 and draws it
  * with the wide text calls. */
 KAVOAPI uint16_t WINAPI qa_drawlabel(HDC hdc, int32_t x, int32_t y, const char *text, const char *main_font,
-                                     const char *small_font, int32_t align);
+                                     const char *small_font, int32_t align) KAVOAPI_NOEXCEPT;
 KAVOAPI uint16_t WINAPI qa_drawlabelw(HDC hdc, int32_t x, int32_t y, const char *text, const char *main_font,
-                                      const char *small_font, int32_t align);
+                                      const char *small_font, int32_t align) KAVOAPI_NOEXCEPT;
 /* A line with a named pen (the stock black pen for an unknown name). */
-KAVOAPI int32_t WINAPI qa_drawline(HDC hdc, int16_t x1, int16_t y1, int16_t x2, int16_t y2, const char *pen);
+KAVOAPI int32_t WINAPI qa_drawline(HDC hdc, int16_t x1, int16_t y1, int16_t x2, int16_t y2,
+                                   const char *pen) KAVOAPI_NOEXCEPT;
 /* A ruled table of rows x columns cells with the grid pen, framed with the
  * frame pen; gives the result of the last frame stroke. */
 KAVOAPI int32_t WINAPI qa_drawtable(HDC hdc, int16_t x, int16_t y, int32_t column_width, int32_t row_height,
-                                    int16_t rows, int16_t columns, const char *grid_pen, const char *frame_pen);
+                                    int16_t rows, int16_t columns, const char *grid_pen,
+                                    const char *frame_pen) KAVOAPI_NOEXCEPT;
 
 /* ---- Bitmaps, GIF and metafiles --------------------------------------------- */
 
@@ -386,29 +419,30 @@ KAVOAPI int32_t WINAPI qa_drawtable(HDC hdc, int16_t x, int16_t y, int32_t colum
  * non-zero fit keeps it from growing beyond its own device pixels, centred.
  * It gives the drawn height plus the vertical offset, 0 when nothing was
  * drawn. */
-KAVOAPI void *WINAPI qa_dib_read(const char *file_name);
-KAVOAPI void WINAPI qa_dib_release(void *dib);
-KAVOAPI void WINAPI qa_dib_get_size(const void *dib, int32_t *width, int32_t *height);
+KAVOAPI void *WINAPI qa_dib_read(const char *file_name) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qa_dib_release(void *dib) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qa_dib_get_size(const void *dib, int32_t *width, int32_t *height) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qa_dib_draw(HDC hdc, const void *dib, int32_t x, int32_t y, int32_t w, int32_t h,
-                                   int32_t fit);
+                                   int32_t fit) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qa_dib_draw_file(HDC hdc, const char *file_name, int32_t x, int32_t y, int32_t w,
-                                        int32_t h, int32_t unused);
+                                        int32_t h, int32_t unused) KAVOAPI_NOEXCEPT;
 /* The bitmap's colour table as a palette (the caller deletes it); null for
  * core headers and bitmaps without a table. */
-KAVOAPI HPALETTE WINAPI qa_dib_create_palette(const void *dib);
+KAVOAPI HPALETTE WINAPI qa_dib_create_palette(const void *dib) KAVOAPI_NOEXCEPT;
 /* Puts the bitmap and its palette on the clipboard and gives the result of
  * CloseClipboard; 1 without copying for a core header, 0 for more than 256
  * colours or a bad block. */
-KAVOAPI int32_t WINAPI qa_dib_to_clipboard(HWND owner, const void *dib);
+KAVOAPI int32_t WINAPI qa_dib_to_clipboard(HWND owner, const void *dib) KAVOAPI_NOEXCEPT;
 /* The "QBMPWND" window class; 0 always.  gdi_bmpctrl_setbmp shows an image
  * file of any format GDI+ reads in the control (null or "" clears it); fit
  * scales it into the control. */
-KAVOAPI int32_t WINAPI gdi_bmpw_registerclass(HINSTANCE instance);
-KAVOAPI void WINAPI gdi_bmpctrl_setbmp(HWND dialog, int32_t control_id, const char *file_name, int32_t fit);
-KAVOAPI void WINAPI gdi_bmpctrl_set_white_bkg(HWND dialog, int32_t control_id);
+KAVOAPI int32_t WINAPI gdi_bmpw_registerclass(HINSTANCE instance) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI gdi_bmpctrl_setbmp(HWND dialog, int32_t control_id, const char *file_name,
+                                       int32_t fit) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI gdi_bmpctrl_set_white_bkg(HWND dialog, int32_t control_id) KAVOAPI_NOEXCEPT;
 /* The first image of a GIF file (no extension block before it, no local
  * colour table) as an 8-bit bitmap; null on failure, with a message. */
-KAVOAPI void *WINAPI qa_gif_read_dib(const char *file_name);
+KAVOAPI void *WINAPI qa_gif_read_dib(const char *file_name) KAVOAPI_NOEXCEPT;
 /* Placeable metafiles.  qa_wmf_read gives a metafile handle (the caller
  * deletes it with DeleteMetaFile) and the aspect ratio height / width of
  * its bounding box (1.0 when it cannot tell); 0 on failure, with a message
@@ -416,10 +450,10 @@ KAVOAPI void *WINAPI qa_gif_read_dib(const char *file_name);
  * rectangle and restores the mapping of hdc.  qa_wmf_to_clipboard puts a
  * copy on the clipboard with a size in tenths of a millimetre; it gives the
  * result of CloseClipboard, or 1 after a failure message. */
-KAVOAPI HMETAFILE WINAPI qa_wmf_read(const char *file_name, float *aspect);
+KAVOAPI HMETAFILE WINAPI qa_wmf_read(const char *file_name, float *aspect) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qa_wmf_draw(HDC hdc, HMETAFILE metafile, int32_t left, int32_t top, int32_t right,
-                                   int32_t bottom);
-KAVOAPI int32_t WINAPI qa_wmf_to_clipboard(HMETAFILE metafile, int32_t width, int32_t height);
+                                   int32_t bottom) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_wmf_to_clipboard(HMETAFILE metafile, int32_t width, int32_t height) KAVOAPI_NOEXCEPT;
 
 /* ---- Download ---------------------------------------------------------------- */
 
@@ -431,13 +465,13 @@ KAVOAPI int32_t WINAPI qa_wmf_to_clipboard(HMETAFILE metafile, int32_t width, in
  * again.  The dialogs take a filter such as L"Data files|*.dat|" and give 0
  * with the chosen path in file and its folder in folder (both size bytes),
  * or -1, buffers unchanged, when cancelled or the dialog cannot be shown. */
-KAVOAPI int32_t WINAPI qa_findfile(char *out, const char *name, int32_t show_message);
-KAVOAPI int32_t WINAPI qa_findfilew(wchar_t *out, const wchar_t *name, int32_t show_message);
-KAVOAPI void WINAPI qa_ini_modified(void);
+KAVOAPI int32_t WINAPI qa_findfile(char *out, const char *name, int32_t show_message) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_findfilew(wchar_t *out, const wchar_t *name, int32_t show_message) KAVOAPI_NOEXCEPT;
+KAVOAPI void WINAPI qa_ini_modified(void) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qa_openfile_dlg(HWND owner, const wchar_t *filter, char *folder, char *file, int32_t size,
-                                       const wchar_t *title);
+                                       const wchar_t *title) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qa_savefile_dlg(HWND owner, const wchar_t *filter, const wchar_t *default_extension,
-                                       char *folder, char *file, int32_t size, const wchar_t *title);
+                                       char *folder, char *file, int32_t size, const wchar_t *title) KAVOAPI_NOEXCEPT;
 
 /* ---- Number formatting and GUIDs -----------------------------------------
  * qa_smart_sprint formats value with `decimals` digits (negative: six),
@@ -446,9 +480,10 @@ KAVOAPI int32_t WINAPI qa_savefile_dlg(HWND owner, const wchar_t *filter, const 
  * to fit; size is in bytes (UTF-16 units for the w form).
  * qa_create_guid writes 32 upper-case hexadecimal digits and a NUL into out
  * (33 bytes); 0 on success, -1 when the platform could not make a UUID. */
-KAVOAPI int32_t WINAPI qa_smart_sprint(char *buffer, int32_t size, double value, int32_t decimals);
-KAVOAPI int32_t WINAPI qa_smart_sprintw(wchar_t *buffer, int32_t size, double value, int32_t decimals);
-KAVOAPI int32_t WINAPI qa_create_guid(char *out);
+KAVOAPI int32_t WINAPI qa_smart_sprint(char *buffer, int32_t size, double value, int32_t decimals) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_smart_sprintw(wchar_t *buffer, int32_t size, double value,
+                                        int32_t decimals) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_create_guid(char *out) KAVOAPI_NOEXCEPT;
 
 #if defined(__cplusplus)
 } /* extern "C" */

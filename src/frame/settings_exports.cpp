@@ -5,12 +5,13 @@
 #include "kavoapi.h"
 #include "units/unit_settings.h"
 #include "util/guard.h"
+#include "util/text_util.h"
 #include "util/module_state.h"
 
 using kavo::module_state;
 
 extern "C" void WINAPI qa_init_paths(const char *title, const char *dir1, const char *dir2, const char *dir3,
-                                     const char *ini_file)
+                                     const char *ini_file) noexcept
 {
     kavo::guarded_void([&] {
         kavo::ModuleState &state = module_state();
@@ -23,24 +24,24 @@ extern "C" void WINAPI qa_init_paths(const char *title, const char *dir1, const 
     });
 }
 
-extern "C" void WINAPI qa_getinifilename(char *out)
+extern "C" void WINAPI qa_getinifilename(char *out) noexcept
 {
     if (out)
         lstrcpynA(out, module_state().iniFileName, sizeof module_state().iniFileName);
 }
 
-extern "C" int16_t WINAPI qa_set_adminmode(int16_t mode)
+extern "C" int16_t WINAPI qa_set_adminmode(int16_t mode) noexcept
 {
     module_state().adminMode = mode;
     return mode;
 }
 
-extern "C" int16_t WINAPI qa_get_adminmode(void)
+extern "C" int16_t WINAPI qa_get_adminmode(void) noexcept
 {
     return module_state().adminMode;
 }
 
-extern "C" void WINAPI qareg_set_kavo_branch_name(const char *name)
+extern "C" void WINAPI qareg_set_kavo_branch_name(const char *name) noexcept
 {
     kavo::ModuleState &state = module_state();
     kavo::copy_cut(state.branchName, sizeof state.branchName, name);

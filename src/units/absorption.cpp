@@ -61,17 +61,4 @@ std::size_t coefficient_range_text(char *out, std::size_t out_size)
     return length;
 }
 
-ScreenPoint position_near_pointer(ScreenPoint pointer, int width, int height, const ScreenRect &bounds)
-{
-    constexpr int kPointerOffset = 50;
-    constexpr int kMargin = 10;
-    ScreenPoint at{std::max(pointer.x - kPointerOffset, bounds.left + kMargin),
-                   std::max(pointer.y - kPointerOffset, bounds.top + kMargin)};
-    if (at.x + width > bounds.right - kMargin)
-        at.x = bounds.right - kMargin - width;
-    if (at.y + height > bounds.bottom - kMargin)
-        at.y = bounds.bottom - kMargin - height;
-    return at;
-}
-
 } // namespace kavo

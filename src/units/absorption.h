@@ -48,17 +48,4 @@ CoefficientRead read_coefficient(char *typed, float *value);
 // Returns the length, 0 when out is too small.
 std::size_t coefficient_range_text(char *out, std::size_t out_size);
 
-struct ScreenRect {
-    int left, top, right, bottom;
-};
-struct ScreenPoint {
-    int x, y;
-};
-
-// Where a window of the given size goes so that it opens under the mouse
-// pointer (its corner 50 pixels up and left of it) but keeps 10 pixels off
-// every edge of `bounds`; a window too big for that ends 10 pixels inside
-// the right and bottom edges.
-ScreenPoint position_near_pointer(ScreenPoint pointer, int width, int height, const ScreenRect &bounds);
-
 } // namespace kavo

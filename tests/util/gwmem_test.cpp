@@ -90,7 +90,7 @@ TEST_F(MemoryBlocks, ArraysGrowInOrder)
     struct Element {
         char bytes[12];
     };
-    gwarray array;
+    gwarray array{};
     array.elemSize = sizeof(Element);
     for (char c : {'a', 'b', 'c'}) {
         Element e;
@@ -108,7 +108,7 @@ TEST_F(MemoryBlocks, ArraysGrowInOrder)
 
 TEST_F(MemoryBlocks, AFailedAppendEmptiesTheArray)
 {
-    gwarray array;
+    gwarray array{};
     std::vector<char> element(0x100, 'x');
     array.elemSize = 0x100;
     ASSERT_EQ(gwarray_append(&array, element.data()), 0);

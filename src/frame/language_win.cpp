@@ -12,6 +12,7 @@
 #include "frame/text_convert.h"
 #include "kavoapi.h"
 #include "util/guard.h"
+#include "util/text_util.h"
 #include "util/gwmem.h"
 #include "util/text_field.h"
 #include "vantmods/vantmods.h"
@@ -141,7 +142,7 @@ using kavo::language_state;
 
 // ---- database -------------------------------------------------------------
 
-extern "C" int32_t WINAPI qlg_init(const char *file1, const char *file2)
+extern "C" int32_t WINAPI qlg_init(const char *file1, const char *file2) noexcept
 {
     return kavo::guarded(-1, [&] {
         qlg_release();
@@ -149,7 +150,7 @@ extern "C" int32_t WINAPI qlg_init(const char *file1, const char *file2)
     });
 }
 
-extern "C" void WINAPI qlg_release(void)
+extern "C" void WINAPI qlg_release(void) noexcept
 {
     kavo::LanguageState &state = language_state();
     if (state.handle >= 0)
@@ -158,7 +159,7 @@ extern "C" void WINAPI qlg_release(void)
     state.openCount = 0;
 }
 
-extern "C" int16_t WINAPI qlg_openDOS(void)
+extern "C" int16_t WINAPI qlg_openDOS(void) noexcept
 {
     kavo::LanguageState &state = language_state();
     if (state.openCount < 0)
@@ -173,7 +174,7 @@ extern "C" int16_t WINAPI qlg_openDOS(void)
     return state.handle;
 }
 
-extern "C" void WINAPI qlg_closeDOS(void)
+extern "C" void WINAPI qlg_closeDOS(void) noexcept
 {
     kavo::LanguageState &state = language_state();
     --state.openCount;
@@ -181,13 +182,13 @@ extern "C" void WINAPI qlg_closeDOS(void)
         qbendquick(state.handle);
 }
 
-extern "C" void WINAPI qlg_closeDOStotally(void)
+extern "C" void WINAPI qlg_closeDOStotally(void) noexcept
 {
     language_state().openCount = 1;
     qlg_closeDOS();
 }
 
-extern "C" int16_t WINAPI qlg_set_language(const char *name)
+extern "C" int16_t WINAPI qlg_set_language(const char *name) noexcept
 {
     return kavo::guarded(static_cast<int16_t>(language_state().languageId), [&] {
         kavo::LanguageState &state = language_state();
@@ -207,55 +208,49 @@ extern "C" int16_t WINAPI qlg_set_language(const char *name)
     });
 }
 
-extern "C" int16_t WINAPI qlg_get_language_id(void)
+extern "C" int16_t WINAPI qlg_get_language_id(void) noexcept
 {
     return static_cast<int16_t>(language_state().languageId);
 }
 
-extern "C" void WINAPI qlg_get_all_languages(gwarray *names)
+extern "C" void WINAPI qlg_get_all_languages(gwarray *names) noexcept
 {
-    // The host's record and the module's array are one and the same.
-    static_assert(sizeof(gwarray) == sizeof(kavo::gwarray) &&
-                      offsetof(gwarray, count) == offsetof(kavo::gwarray, count) &&
-                      offsetof(gwarray, elemSize) == offsetof(kavo::gwarray, elemSize),
-                  "gwarray layout");
     kavo::guarded_void([&] {
-        auto *array = reinterpret_cast<kavo::gwarray *>(names);
         kavo::with_record(kavo::kLanguageList, 0, [&](qbrec *record) {
-            for (uint16_t id = kavo::kFirstListedLanguage; record && array && id <= kavo::kLastLanguage; ++id) {
+            for (uint16_t id = kavo::kFirstListedLanguage; record && names && id <= kavo::kLastLanguage; ++id) {
                 char language[300];
                 int32_t length = 0;
                 if (qbcopyatt(language_state().handle, record, static_cast<int16_t>(id), &length, language,
                               sizeof language))
-                    kavo::gwszarray_append(array, language);
+                    kavo::gwszarray_append(names, language);
             }
             return true;
         });
     });
 }
 
-extern "C" int16_t WINAPI qlg_attId_for_sapLng(const char *sap_language)
+extern "C" int16_t WINAPI qlg_attId_for_sapLng(const char *sap_language) noexcept
 {
     return static_cast<int16_t>(kavo::sap_language_id(sap_language));
 }
 
 // ---- lookups ----------------------------------------------------------------
 
-extern "C" char *WINAPI qlg_copy(char *out, int32_t text_id, int32_t size)
+extern "C" char *WINAPI qlg_copy(char *out, int32_t text_id, int32_t size) noexcept
 {
     return kavo::guarded<char *>(nullptr, [&] {
         return kavo::copy_text(out, text_id, size, language_state().languageId) ? out : nullptr;
     });
 }
 
-extern "C" wchar_t *WINAPI qlg_copy_wsz(wchar_t *out, int32_t text_id, int32_t size_bytes)
+extern "C" wchar_t *WINAPI qlg_copy_wsz(wchar_t *out, int32_t text_id, int32_t size_bytes) noexcept
 {
     return kavo::guarded<wchar_t *>(nullptr, [&] {
         return kavo::copy_text_wide(out, text_id, size_bytes, language_state().languageId) ? out : nullptr;
     });
 }
 
-extern "C" char *WINAPI qlg_copy_saplng(char *out, int32_t text_id, int32_t size, const char *sap_language)
+extern "C" char *WINAPI qlg_copy_saplng(char *out, int32_t text_id, int32_t size, const char *sap_language) noexcept
 {
     return kavo::guarded<char *>(nullptr, [&] {
         return kavo::copy_text(out, text_id, size, kavo::sap_language_id(sap_language)) ? out : nullptr;
@@ -263,14 +258,14 @@ extern "C" char *WINAPI qlg_copy_saplng(char *out, int32_t text_id, int32_t size
 }
 
 extern "C" wchar_t *WINAPI qlg_copy_saplng_wsz(wchar_t *out, int32_t text_id, int32_t size_bytes,
-                                               const char *sap_language)
+                                               const char *sap_language) noexcept
 {
     return kavo::guarded<wchar_t *>(nullptr, [&] {
         return kavo::copy_text_wide(out, text_id, size_bytes, kavo::sap_language_id(sap_language)) ? out : nullptr;
     });
 }
 
-extern "C" char *WINAPI qlg_copy_def(char *out, int32_t text_id, int32_t size, const char *def)
+extern "C" char *WINAPI qlg_copy_def(char *out, int32_t text_id, int32_t size, const char *def) noexcept
 {
     kavo::guarded_void([&] {
         if (!out || size <= 0 || (text_id != 0 && qlg_copy(out, text_id, size) && out[0]))
@@ -280,7 +275,8 @@ extern "C" char *WINAPI qlg_copy_def(char *out, int32_t text_id, int32_t size, c
     return out;
 }
 
-extern "C" wchar_t *WINAPI qlg_copy_wsz_def(wchar_t *out, int32_t text_id, int32_t size_bytes, const char *def)
+extern "C" wchar_t *WINAPI qlg_copy_wsz_def(wchar_t *out, int32_t text_id, int32_t size_bytes,
+                                            const char *def) noexcept
 {
     kavo::guarded_void([&] {
         if (text_id != 0 && qlg_copy_wsz(out, text_id, size_bytes) && out[0])
@@ -291,7 +287,7 @@ extern "C" wchar_t *WINAPI qlg_copy_wsz_def(wchar_t *out, int32_t text_id, int32
 }
 
 extern "C" void WINAPI qlg_copy_columns_def(char *first, char *second, int32_t text_id, int16_t size,
-                                            const char *def)
+                                            const char *def) noexcept
 {
     kavo::guarded_void([&] {
         char text[400];
@@ -308,7 +304,7 @@ extern "C" void WINAPI qlg_copy_columns_def(char *first, char *second, int32_t t
 }
 
 extern "C" void WINAPI qlg_copy_columns_wsz_def(wchar_t *first, wchar_t *second, int32_t text_id, int16_t size_bytes,
-                                                const char *def)
+                                                const char *def) noexcept
 {
     kavo::guarded_void([&] {
         wchar_t text[400];
@@ -327,7 +323,7 @@ extern "C" void WINAPI qlg_copy_columns_wsz_def(wchar_t *first, wchar_t *second,
 
 // ---- dialog and window texts -------------------------------------------------
 
-extern "C" void WINAPI qlg_setdlgitemname(HWND dialog, int32_t item, int32_t text_id)
+extern "C" void WINAPI qlg_setdlgitemname(HWND dialog, int32_t item, int32_t text_id) noexcept
 {
     kavo::guarded_void([&] {
         char text[200];
@@ -336,7 +332,7 @@ extern "C" void WINAPI qlg_setdlgitemname(HWND dialog, int32_t item, int32_t tex
     });
 }
 
-extern "C" void WINAPI qlg_setdlgitemname_def(HWND dialog, int32_t item, int32_t text_id, const char *def)
+extern "C" void WINAPI qlg_setdlgitemname_def(HWND dialog, int32_t item, int32_t text_id, const char *def) noexcept
 {
     kavo::guarded_void([&] {
         char text[200];
@@ -344,7 +340,7 @@ extern "C" void WINAPI qlg_setdlgitemname_def(HWND dialog, int32_t item, int32_t
     });
 }
 
-extern "C" void WINAPI qlg_setdlgitemname_wsz(HWND dialog, int32_t item, int32_t text_id)
+extern "C" void WINAPI qlg_setdlgitemname_wsz(HWND dialog, int32_t item, int32_t text_id) noexcept
 {
     kavo::guarded_void([&] {
         wchar_t text[200];
@@ -353,7 +349,8 @@ extern "C" void WINAPI qlg_setdlgitemname_wsz(HWND dialog, int32_t item, int32_t
     });
 }
 
-extern "C" void WINAPI qlg_setdlgitemname_wsz_def(HWND dialog, int32_t item, int32_t text_id, const char *def)
+extern "C" void WINAPI qlg_setdlgitemname_wsz_def(HWND dialog, int32_t item, int32_t text_id,
+                                                  const char *def) noexcept
 {
     kavo::guarded_void([&] {
         wchar_t text[200];
@@ -361,19 +358,19 @@ extern "C" void WINAPI qlg_setdlgitemname_wsz_def(HWND dialog, int32_t item, int
     });
 }
 
-extern "C" void WINAPI qlg_set_dlgitem_txts(HWND dialog, const int32_t *pairs, int32_t count)
+extern "C" void WINAPI qlg_set_dlgitem_txts(HWND dialog, const int32_t *pairs, int32_t count) noexcept
 {
     for (int32_t i = 0; pairs && i < count; ++i)
         qlg_setdlgitemname(dialog, pairs[2 * i], pairs[2 * i + 1]);
 }
 
-extern "C" void WINAPI qlg_set_dlgitem_wtxts(HWND dialog, const int32_t *pairs, int32_t count)
+extern "C" void WINAPI qlg_set_dlgitem_wtxts(HWND dialog, const int32_t *pairs, int32_t count) noexcept
 {
     for (int32_t i = 0; pairs && i < count; ++i)
         qlg_setdlgitemname_wsz(dialog, pairs[2 * i], pairs[2 * i + 1]);
 }
 
-extern "C" void WINAPI qlg_setdlgname(HWND window, int32_t text_id)
+extern "C" void WINAPI qlg_setdlgname(HWND window, int32_t text_id) noexcept
 {
     kavo::guarded_void([&] {
         std::string title = kavo::module_state().appTitle;
@@ -384,7 +381,7 @@ extern "C" void WINAPI qlg_setdlgname(HWND window, int32_t text_id)
     });
 }
 
-extern "C" void WINAPI qlg_setdlgname_extra_wsz(HWND window, int32_t text_id, const wchar_t *extra)
+extern "C" void WINAPI qlg_setdlgname_extra_wsz(HWND window, int32_t text_id, const wchar_t *extra) noexcept
 {
     kavo::guarded_void([&] {
         std::wstring title = kavo::window_title(text_id);
@@ -394,19 +391,19 @@ extern "C" void WINAPI qlg_setdlgname_extra_wsz(HWND window, int32_t text_id, co
     });
 }
 
-extern "C" void WINAPI qlg_setdlgname_wsz(HWND window, int32_t text_id)
+extern "C" void WINAPI qlg_setdlgname_wsz(HWND window, int32_t text_id) noexcept
 {
     qlg_setdlgname_extra_wsz(window, text_id, nullptr);
 }
 
 // ---- message boxes -------------------------------------------------------------
 
-extern "C" int32_t WINAPI qlg_okmsg(HWND owner, int32_t text_id, const char *def)
+extern "C" int32_t WINAPI qlg_okmsg(HWND owner, int32_t text_id, const char *def) noexcept
 {
     return kavo::guarded(0, [&] { return kavo::language_box(owner, text_id, def, MB_OK | MB_ICONINFORMATION); });
 }
 
-extern "C" int32_t WINAPI qlg_okcancelmsg(HWND owner, int32_t text_id, const char *def)
+extern "C" int32_t WINAPI qlg_okcancelmsg(HWND owner, int32_t text_id, const char *def) noexcept
 {
     return kavo::guarded(0, [&] { return kavo::language_box(owner, text_id, def, MB_OKCANCEL | MB_ICONQUESTION); });
 }
