@@ -122,7 +122,7 @@ TEST_F(MemoryBlocks, AFailedAppendEmptiesTheArray)
 
 TEST_F(MemoryBlocks, TextArrays)
 {
-    gwarray texts;
+    gwarray texts{};
     texts.elemSize = sizeof(char *);
     EXPECT_EQ(gwszarray_append(&texts, nullptr), -1);
     EXPECT_EQ(texts.count, 0);
@@ -137,7 +137,7 @@ TEST_F(MemoryBlocks, TextArrays)
         GlobalFree(GlobalHandle(items[i]));
     GlobalFree(GlobalHandle(texts.data));
 
-    gwarray wrong;
+    gwarray wrong{};
     wrong.elemSize = 3;
     EXPECT_EQ(gwszarray_append(&wrong, "x"), -1);
 }
