@@ -10,9 +10,7 @@
 #include <memory>
 #include <string>
 
-#define KAVOAPI_RECORDS_ONLY
-#include "kavoapi.h"
-#undef KAVOAPI_RECORDS_ONLY
+#include "kavoapi_records.h"
 #include <windows.h>
 
 namespace {

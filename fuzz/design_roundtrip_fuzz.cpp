@@ -1,7 +1,8 @@
 // A design record from the fuzz bytes (a full planted design with byte
 // patches), written, read and written again.  The first cycle normalises
-// what the documented asymmetries change (values left out or derived, the
-// product moved to entry 0, states that the text decides); from then on a
+// what the asymmetries documented in include/kavoapi.h (its design data
+// records and codecs section) change: values left out or derived, the
+// product moved to entry 0, states that the text decides.  From then on a
 // design is a fixed point: reading its text and writing again gives the
 // same text.  Fields the codecs do not own must not change on a read.
 #include <cstring>

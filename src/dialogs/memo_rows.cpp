@@ -4,7 +4,7 @@
 #include <climits>
 #include <type_traits>
 
-#include "graphics/font_metrics.h"
+#include "util/font_metrics.h"
 
 namespace kavo {
 namespace {

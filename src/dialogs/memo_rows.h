@@ -7,9 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#define KAVOAPI_RECORDS_ONLY
-#include "kavoapi.h"
-#undef KAVOAPI_RECORDS_ONLY
+#include "kavoapi_records.h"
 
 namespace kavo {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "files/text_util.h"
+#include "util/text_util.h"
 #include "util/guard.h"
 
 namespace kavo {

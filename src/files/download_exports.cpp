@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "files/download_win.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "frame/text_convert.h"
 #include "kavoapi.h"
 #include "util/guard.h"
@@ -75,7 +75,7 @@ using kavo::net_download_info;
 
 extern "C" void WINAPI qa_set_net_download_info(int16_t offline, const char *access_user,
                                                 const char *access_password, const char *qmodel_base_url,
-                                                const char *thumbnail_base_url)
+                                                const char *thumbnail_base_url) noexcept
 {
     kavo::guarded_void([&] {
         kavo::NetDownloadInfo &info = net_download_info();
@@ -87,32 +87,32 @@ extern "C" void WINAPI qa_set_net_download_info(int16_t offline, const char *acc
     });
 }
 
-extern "C" int16_t WINAPI qa_is_net_offline(void)
+extern "C" int16_t WINAPI qa_is_net_offline(void) noexcept
 {
     return net_download_info().offline;
 }
 
-extern "C" void WINAPI qa_set_qmodel_test_url(const char *url)
+extern "C" void WINAPI qa_set_qmodel_test_url(const char *url) noexcept
 {
     kavo::guarded_void([&] { kavo::copy_cut(net_download_info().qmodel_test_url, kavo::kUrlBytes, url); });
 }
 
-extern "C" void WINAPI qa_set_thumbnail_test_url(const char *url)
+extern "C" void WINAPI qa_set_thumbnail_test_url(const char *url) noexcept
 {
     kavo::guarded_void([&] { kavo::copy_cut(net_download_info().thumbnail_test_url, kavo::kUrlBytes, url); });
 }
 
-extern "C" int32_t WINAPI qa_get_full_qmodel_URL(const char *name, char *out)
+extern "C" int32_t WINAPI qa_get_full_qmodel_URL(const char *name, char *out) noexcept
 {
     return kavo::guarded(-1, [&] { return kavo::full_qmodel_url(net_download_info(), name, out, kavo::kUrlBytes); });
 }
 
-extern "C" void WINAPI qa_web_page_thumbnail_URL(const char *id, char *out)
+extern "C" void WINAPI qa_web_page_thumbnail_URL(const char *id, char *out) noexcept
 {
     kavo::guarded_void([&] { kavo::thumbnail_url(net_download_info(), id, out, kavo::kUrlBytes); });
 }
 
-extern "C" int32_t WINAPI qa_file_download(HWND owner, const char *url, const char *file_name)
+extern "C" int32_t WINAPI qa_file_download(HWND owner, const char *url, const char *file_name) noexcept
 {
     return kavo::guarded(-1, [&] {
         CQiBuf buffer;
@@ -124,7 +124,7 @@ extern "C" int32_t WINAPI qa_file_download(HWND owner, const char *url, const ch
     });
 }
 
-extern "C" void *WINAPI qa_file_stream_download(HWND owner, const char *url, int32_t *size)
+extern "C" void *WINAPI qa_file_stream_download(HWND owner, const char *url, int32_t *size) noexcept
 {
     return kavo::guarded(static_cast<void *>(nullptr), [&]() -> void * {
         CQiBuf buffer;
@@ -134,7 +134,7 @@ extern "C" void *WINAPI qa_file_stream_download(HWND owner, const char *url, int
     });
 }
 
-extern "C" int16_t WINAPI qa_file_get_content_type(HWND owner, const char *url, char *out, int32_t out_size)
+extern "C" int16_t WINAPI qa_file_get_content_type(HWND owner, const char *url, char *out, int32_t out_size) noexcept
 {
     return kavo::guarded(int16_t{-1}, [&]() -> int16_t {
         if (!url || !*url || !out || out_size < 1)
@@ -155,7 +155,7 @@ extern "C" int16_t WINAPI qa_file_get_content_type(HWND owner, const char *url, 
     });
 }
 
-extern "C" int32_t WINAPI qa_read_qmodel(const char *name, uint8_t show_message)
+extern "C" int32_t WINAPI qa_read_qmodel(const char *name, uint8_t show_message) noexcept
 {
     return kavo::guarded(0, [&] {
         const HWND owner = kavo::module_state().ownerWindow;
@@ -167,7 +167,7 @@ extern "C" int32_t WINAPI qa_read_qmodel(const char *name, uint8_t show_message)
     });
 }
 
-extern "C" void *WINAPI qa_read_qmodel_to_stream(const char *name, uint8_t show_message, int32_t *size)
+extern "C" void *WINAPI qa_read_qmodel_to_stream(const char *name, uint8_t show_message, int32_t *size) noexcept
 {
     if (size)
         *size = 0;
@@ -180,7 +180,7 @@ extern "C" void *WINAPI qa_read_qmodel_to_stream(const char *name, uint8_t show_
     });
 }
 
-extern "C" void WINAPI qa_release_file_stream(void *stream)
+extern "C" void WINAPI qa_release_file_stream(void *stream) noexcept
 {
     // A stream goes back to whoever made it: the model reader's while
     // offline, a memory block of the module while online.
@@ -192,12 +192,12 @@ extern "C" void WINAPI qa_release_file_stream(void *stream)
     });
 }
 
-extern "C" int32_t WINAPI qa_get_offline_image_full_filename(const char *name, char *out, int32_t out_size)
+extern "C" int32_t WINAPI qa_get_offline_image_full_filename(const char *name, char *out, int32_t out_size) noexcept
 {
     return kavo::guarded(0, [&] { return kavo::find_offline_image(name, out, out_size, kavo::found_in_search_dirs); });
 }
 
-extern "C" int32_t WINAPI qa_get_offline_image_full_filename_wsz(const char *name, wchar_t *out, int32_t out_size)
+extern "C" int32_t WINAPI qa_get_offline_image_full_filename_wsz(const char *name, wchar_t *out, int32_t out_size) noexcept
 {
     return kavo::guarded(0, [&] {
         char path[kavo::kUrlBytes];
@@ -208,7 +208,7 @@ extern "C" int32_t WINAPI qa_get_offline_image_full_filename_wsz(const char *nam
     });
 }
 
-extern "C" void WINAPI qa_set_image_file_extension_by_contenttype(char *file_name, const char *content_type)
+extern "C" void WINAPI qa_set_image_file_extension_by_contenttype(char *file_name, const char *content_type) noexcept
 {
     kavo::guarded_void([&] {
         if (const char *extension = kavo::image_extension_of(content_type))

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "dialogs/message.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "frame/text_convert.h"
 #include "util/guard.h"
 #include "util/gwmem.h"

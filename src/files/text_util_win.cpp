@@ -4,9 +4,10 @@
 #include <cstring>
 #include <cwchar>
 
-#include "files/text_util.h"
+#include "util/text_util.h"
 #include "kavoapi.h"
 #include "util/guard.h"
+#include "varbuf/utf_convert.h"
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wchar_t");
 
@@ -26,8 +27,10 @@ char *wsz_to_utf8_alloc(const wchar_t *text, int length)
     char *utf8 = static_cast<char *>(std::calloc(bytes, 1));
     if (!utf8)
         return nullptr;
-    // The last byte stays zero, so a text longer than `length` still ends.
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, static_cast<int>(bytes) - 1, nullptr, nullptr);
+    // The core's converter gives what CP_UTF8 gives, lone surrogates
+    // included; it stops at a whole character that does not fit, so a text
+    // longer than `length` still ends inside the block.
+    utf16_to_utf8(reinterpret_cast<const uint16_t *>(text), std::wcslen(text), utf8, bytes);
     return utf8;
 }
 
@@ -44,19 +47,19 @@ void set_dlg_item_wtext(HWND dialog, int id, const wchar_t *text)
 
 } // namespace kavo
 
-extern "C" int32_t WINAPI qa_smart_sprint(char *buffer, int32_t size, double value, int32_t decimals)
+extern "C" int32_t WINAPI qa_smart_sprint(char *buffer, int32_t size, double value, int32_t decimals) noexcept
 {
     return kavo::guarded(0, [&] { return kavo::smart_sprint(buffer, size, value, decimals); });
 }
 
-extern "C" int32_t WINAPI qa_smart_sprintw(wchar_t *buffer, int32_t size, double value, int32_t decimals)
+extern "C" int32_t WINAPI qa_smart_sprintw(wchar_t *buffer, int32_t size, double value, int32_t decimals) noexcept
 {
     return kavo::guarded(0, [&] {
         return kavo::smart_sprint_w(reinterpret_cast<char16_t *>(buffer), size, value, decimals);
     });
 }
 
-extern "C" int32_t WINAPI qa_create_guid(char *out)
+extern "C" int32_t WINAPI qa_create_guid(char *out) noexcept
 {
     if (!out)
         return -1;

@@ -3,9 +3,7 @@
 // A default room never carries a room code or name.
 #pragma once
 
-#define KAVOAPI_RECORDS_ONLY
-#include "kavoapi.h"
-#undef KAVOAPI_RECORDS_ONLY
+#include "kavoapi_records.h"
 
 namespace kavo {
 

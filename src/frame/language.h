@@ -22,4 +22,11 @@ LanguageState &language_state();
 // 1512 for every other letter and for an empty or null text.
 uint16_t sap_language_id(const char *sap_language);
 
+// The text of text_id in `language` from the open database, cut to `size`
+// bytes (or `size_bytes` of UTF-16) and always terminated; false, with an
+// empty text where there is room, when the database is closed or has no
+// such text.
+bool copy_language_text(char *out, int32_t text_id, int32_t size, uint16_t language);
+bool copy_language_text_wide(wchar_t *out, int32_t text_id, int32_t size_bytes, uint16_t language);
+
 } // namespace kavo

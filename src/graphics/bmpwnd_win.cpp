@@ -5,12 +5,12 @@
 
 #include <gdiplus.h>
 
-#include <cmath>
 
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "util/gwmem.h"
 #include "util/guard.h"
+#include "util/placement.h"
 
 namespace kavo {
 namespace {
@@ -41,23 +41,6 @@ void drop_image(bmpwnd_state *state)
     }
 }
 
-// Where the image goes in a client area of cw x ch.
-RECT image_place(bmpwnd_state &state, int cw, int ch, int iw, int ih)
-{
-    if (cw < iw || ch < ih)
-        state.fit = 1; // sticks until the next image
-    if (!state.fit)
-        return {(cw - iw) / 2, (ch - ih) / 2, iw, ih};
-    const float window_aspect = static_cast<float>(ch) / static_cast<float>(cw);
-    const float image_aspect = static_cast<float>(ih) / static_cast<float>(iw);
-    if (window_aspect > image_aspect) {
-        const int dh = static_cast<int16_t>(std::floor(static_cast<float>(cw) * image_aspect + 0.5f));
-        return {0, (ch - dh) / 2, cw, dh};
-    }
-    const int dw = static_cast<int>(std::floor(static_cast<float>(ch) / image_aspect + 0.5f));
-    return {(cw - dw) / 2, 0, dw, ch};
-}
-
 void paint(HWND window, HDC hdc)
 {
     bmpwnd_state *state = state_of(window);
@@ -71,11 +54,14 @@ void paint(HWND window, HDC hdc)
     if (!state->image || GdipGetImageWidth(state->image, &iw) != Gdiplus::Ok ||
         GdipGetImageHeight(state->image, &ih) != Gdiplus::Ok || iw == 0 || ih == 0)
         return;
-    const RECT at = image_place(*state, client.right, client.bottom, static_cast<int>(iw), static_cast<int>(ih));
+    const kavo::Size area{client.right, client.bottom}, image{static_cast<int>(iw), static_cast<int>(ih)};
+    if (area.width < image.width || area.height < image.height)
+        state->fit = 1; // sticks until the next image
+    const kavo::Rect at = kavo::place_image(area, image, state->fit != 0);
     GpGraphics *graphics = nullptr;
     if (GdipCreateFromHDC(hdc, &graphics) != Gdiplus::Ok)
         return;
-    GdipDrawImageRectI(graphics, state->image, at.left, at.top, at.right, at.bottom);
+    GdipDrawImageRectI(graphics, state->image, at.left, at.top, at.width(), at.height());
     GdipDeleteGraphics(graphics);
 }
 
@@ -120,7 +106,7 @@ bmpwnd_state *control_state(HWND dialog, int32_t control_id)
 
 using namespace kavo;
 
-extern "C" int32_t WINAPI gdi_bmpw_registerclass(HINSTANCE instance)
+extern "C" int32_t WINAPI gdi_bmpw_registerclass(HINSTANCE instance) noexcept
 {
     return guarded<int32_t>(0, [&] {
         if (class_registered)
@@ -138,7 +124,8 @@ extern "C" int32_t WINAPI gdi_bmpw_registerclass(HINSTANCE instance)
     });
 }
 
-extern "C" void WINAPI gdi_bmpctrl_setbmp(HWND dialog, int32_t control_id, const char *file_name, int32_t fit)
+extern "C" void WINAPI gdi_bmpctrl_setbmp(HWND dialog, int32_t control_id, const char *file_name,
+                                          int32_t fit) noexcept
 {
     guarded_void([&] {
         HWND control = dialog ? GetDlgItem(dialog, control_id) : nullptr;
@@ -160,7 +147,7 @@ extern "C" void WINAPI gdi_bmpctrl_setbmp(HWND dialog, int32_t control_id, const
     });
 }
 
-extern "C" void WINAPI gdi_bmpctrl_set_white_bkg(HWND dialog, int32_t control_id)
+extern "C" void WINAPI gdi_bmpctrl_set_white_bkg(HWND dialog, int32_t control_id) noexcept
 {
     guarded_void([&] {
         if (bmpwnd_state *state = control_state(dialog, control_id))

@@ -1,12 +1,9 @@
 #include "graphics/dib.h"
 
+#include "util/byte_reader.h"
 
 namespace kavo {
 namespace {
-
-uint16_t get16(const uint8_t *p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-
-uint32_t get32(const uint8_t *p) { return get16(p) | static_cast<uint32_t>(get16(p + 2)) << 16; }
 
 uint64_t magnitude(int32_t v) { return v < 0 ? uint64_t{0} - static_cast<int64_t>(v) : static_cast<uint64_t>(v); }
 
@@ -34,9 +31,10 @@ constexpr uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3;
 bool dib_header_info(const uint8_t *dib, std::size_t size, DibHeaderInfo *info)
 {
     *info = DibHeaderInfo{};
-    if (!dib || size < 4)
+    ByteView block(dib, size);
+    if (!block.holds(0, 4))
         return false;
-    const uint32_t header_size = get32(dib);
+    const uint32_t header_size = block.u32(0);
     if (header_size != kCoreHeaderSize && header_size < kInfoHeaderMin)
         return false;
     info->header_size = header_size;
@@ -44,21 +42,21 @@ bool dib_header_info(const uint8_t *dib, std::size_t size, DibHeaderInfo *info)
     if (info->core) {
         if (size < kCoreHeaderSize)
             return false;
-        info->width = get16(dib + 4);
-        info->height = get16(dib + 6);
-        info->bit_count = get16(dib + 10);
+        info->width = block.u16(4);
+        info->height = block.u16(6);
+        info->bit_count = block.u16(10);
     } else {
         if (size < kInfoHeaderMin)
             return false;
-        info->width = get16(dib + 4);
-        info->height = get16(dib + 8);
-        info->bit_count = get16(dib + 14);
+        info->width = block.u16(4);
+        info->height = block.u16(8);
+        info->bit_count = block.u16(14);
     }
     const uint64_t full_table = info->bit_count < 32 ? uint64_t{1} << info->bit_count : 0;
     if (!info->core && header_size >= 36) {
         if (size < 36)
             return false;
-        const uint32_t used = get32(dib + 32);
+        const uint32_t used = block.u32(32);
         info->colour_count = used == 0 && info->bit_count <= 8 ? full_table : used;
     } else {
         info->colour_count = info->bit_count == 24 ? 0 : full_table;
@@ -87,21 +85,27 @@ bool dib_fits(const uint8_t *dib, std::size_t size)
         return false;
     const uint64_t room = size - offset;
     if (info.core)
-        return dib_row_size(info.width, info.bit_count) * info.height <= room;
+        return items_fit(info.height, dib_row_size(info.width, info.bit_count), room);
 
     // The platform takes the full 32-bit sizes; a negative height is a
     // top-down bitmap of as many rows.
-    const auto width = static_cast<int32_t>(get32(dib + 4));
-    const auto height = static_cast<int32_t>(get32(dib + 8));
-    const uint32_t compression = get32(dib + 16);
-    const uint32_t image_size = get32(dib + 20);
-    const uint64_t rows = dib_row_size(magnitude(width), info.bit_count) * magnitude(height);
+    ByteView block(dib, size);
+    const int32_t width = block.i32(4);
+    const int32_t height = block.i32(8);
+    const uint32_t compression = block.u32(16);
+    const uint32_t image_size = block.u32(20);
+    // Up to 2^33 bytes a row times 2^31 rows: the product may pass 64 bits.
+    uint64_t rows = 0;
+    if (!checked_mul(dib_row_size(magnitude(width), info.bit_count), magnitude(height), &rows))
+        return false;
     switch (compression) {
     case kRgb:
         return rows <= room;
-    case kBitfields: // three colour masks after a 40-byte header
+    case kBitfields: { // three colour masks after a 40-byte header
+        uint64_t needed = 0;
         return (info.bit_count == 16 || info.bit_count == 32) &&
-               rows + (info.header_size == 40 ? 12u : 0u) <= room;
+               checked_add(rows, info.header_size == 40 ? 12u : 0u, &needed) && needed <= room;
+    }
     case kRle8:
     case kRle4:
         return height > 0 && image_size > 0 && image_size <= room;

@@ -3,7 +3,6 @@
 // hands back is measured and checked before the platform reads it.
 #include <windows.h>
 
-#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -14,6 +13,7 @@
 #include "kavoapi.h"
 #include "util/gwmem.h"
 #include "util/guard.h"
+#include "util/placement.h"
 
 namespace kavo {
 namespace {
@@ -75,8 +75,6 @@ int stretch(HDC hdc, const void *dib, const DibHeaderInfo &info, int x, int y, i
     return drawn;
 }
 
-int32_t round_half_up(float v) { return static_cast<int32_t>(std::floor(v + 0.5f)); }
-
 HPALETTE palette_of(const void *dib)
 {
     DibHeaderInfo info;
@@ -100,7 +98,7 @@ HPALETTE palette_of(const void *dib)
 
 using namespace kavo;
 
-extern "C" void *WINAPI qa_gif_read_dib(const char *file_name)
+extern "C" void *WINAPI qa_gif_read_dib(const char *file_name) noexcept
 {
     return guarded<void *>(nullptr, [&]() -> void * {
         FileSource file(file_name);
@@ -121,7 +119,7 @@ extern "C" void *WINAPI qa_gif_read_dib(const char *file_name)
     });
 }
 
-extern "C" void *WINAPI qa_dib_read(const char *file_name)
+extern "C" void *WINAPI qa_dib_read(const char *file_name) noexcept
 {
     return guarded<void *>(nullptr, [&]() -> void * {
         if (names_gif_file(file_name))
@@ -163,12 +161,12 @@ extern "C" void *WINAPI qa_dib_read(const char *file_name)
     });
 }
 
-extern "C" void WINAPI qa_dib_release(void *dib)
+extern "C" void WINAPI qa_dib_release(void *dib) noexcept
 {
     guarded_void([&] { gwGfree(dib); });
 }
 
-extern "C" void WINAPI qa_dib_get_size(const void *dib, int32_t *width, int32_t *height)
+extern "C" void WINAPI qa_dib_get_size(const void *dib, int32_t *width, int32_t *height) noexcept
 {
     guarded_void([&] {
         DibHeaderInfo info;
@@ -181,44 +179,30 @@ extern "C" void WINAPI qa_dib_get_size(const void *dib, int32_t *width, int32_t 
 }
 
 extern "C" int32_t WINAPI qa_dib_draw(HDC hdc, const void *dib, int32_t x, int32_t y, int32_t w, int32_t h,
-                                      int32_t fit)
+                                      int32_t fit) noexcept
 {
     return guarded<int32_t>(0, [&]() -> int32_t {
         DibHeaderInfo info;
         if (!drawable(dib) || !checked_header(dib, &info) || info.width == 0)
             return 0;
-        const int32_t bw = info.width, bh = info.height;
-        int32_t ox = 0, oy = 0;
-        if (w == 0) {
-            w = bw;
-            h = bh;
-        } else if (h == 0) {
-            h = static_cast<int16_t>(round_half_up(static_cast<float>(w) / bw * bh));
-            if (fit) {
-                SIZE viewport, window;
-                GetViewportExtEx(hdc, &viewport);
-                GetWindowExtEx(hdc, &window);
-                if (viewport.cx < 1 || window.cx < 1)
-                    return 0;
-                // Never enlarge beyond the bitmap's own device pixels.
-                const float r = static_cast<float>(viewport.cx) / static_cast<float>(window.cx);
-                if (round_half_up(static_cast<float>(w) * r) > bw) {
-                    const int32_t fw = round_half_up(static_cast<float>(bw) / r);
-                    const int32_t fh = round_half_up(static_cast<float>(bh) / r);
-                    ox = static_cast<int16_t>((w - fw) / 2);
-                    oy = static_cast<int16_t>((h - fh) / 2);
-                    w = fw;
-                    h = fh;
-                }
-            }
+        float device_per_logical = 0; // no limit unless fitting
+        if (fit && w != 0 && h == 0) {
+            SIZE viewport, window;
+            GetViewportExtEx(hdc, &viewport);
+            GetWindowExtEx(hdc, &window);
+            if (viewport.cx < 1 || window.cx < 1)
+                return 0;
+            device_per_logical = static_cast<float>(viewport.cx) / static_cast<float>(window.cx);
         }
-        stretch(hdc, dib, info, x + ox, y + oy, w, h, info.bit_count > 8 ? HALFTONE : COLORONCOLOR);
-        return h + oy;
+        const kavo::Rect at = kavo::bitmap_draw_rect({w, h}, {info.width, info.height}, device_per_logical);
+        stretch(hdc, dib, info, x + at.left, y + at.top, at.width(), at.height(),
+                info.bit_count > 8 ? HALFTONE : COLORONCOLOR);
+        return at.bottom;
     });
 }
 
 extern "C" int32_t WINAPI qa_dib_draw_file(HDC hdc, const char *file_name, int32_t x, int32_t y, int32_t w,
-                                           int32_t h, int32_t)
+                                           int32_t h, int32_t) noexcept
 {
     return guarded<int32_t>(-1, [&]() -> int32_t {
         void *dib = qa_dib_read(file_name);
@@ -232,12 +216,12 @@ extern "C" int32_t WINAPI qa_dib_draw_file(HDC hdc, const char *file_name, int32
     });
 }
 
-extern "C" HPALETTE WINAPI qa_dib_create_palette(const void *dib)
+extern "C" HPALETTE WINAPI qa_dib_create_palette(const void *dib) noexcept
 {
     return guarded<HPALETTE>(nullptr, [&] { return palette_of(dib); });
 }
 
-extern "C" int32_t WINAPI qa_dib_to_clipboard(HWND owner, const void *dib)
+extern "C" int32_t WINAPI qa_dib_to_clipboard(HWND owner, const void *dib) noexcept
 {
     return guarded<int32_t>(0, [&]() -> int32_t {
         DibHeaderInfo info;

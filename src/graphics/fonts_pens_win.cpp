@@ -5,12 +5,13 @@
 
 #include <cstring>
 
-#include "graphics/codepage.h"
-#include "graphics/font_metrics.h"
+#include "util/module_state.h"
+#include "util/font_metrics.h"
 #include "graphics/fonts_pens.h"
 #include "graphics/named_table.h"
 #include "kavoapi.h"
 #include "util/guard.h"
+#include "util/text_util.h"
 
 namespace kavo {
 namespace {
@@ -60,7 +61,8 @@ int pen_count() { return pen_table.count(); }
 using namespace kavo;
 
 extern "C" int32_t WINAPI qafont_check(const char *name, const char *face, const char *style, uint16_t height,
-                                       int16_t angle, uint8_t opaque, uint8_t red, uint8_t green, uint8_t blue)
+                                       int16_t angle, uint8_t opaque, uint8_t red, uint8_t green,
+                                       uint8_t blue) noexcept
 {
     return guarded<int32_t>(-1, [&]() -> int32_t {
         font_record *record = font_table.find(name);
@@ -92,7 +94,7 @@ extern "C" int32_t WINAPI qafont_check(const char *name, const char *face, const
     });
 }
 
-extern "C" uint16_t WINAPI qafont_select(HDC hdc, const char *name)
+extern "C" uint16_t WINAPI qafont_select(HDC hdc, const char *name) noexcept
 {
     return guarded<uint16_t>(0, [&]() -> uint16_t {
         const font_record *record = font_table.find(name);
@@ -105,13 +107,13 @@ extern "C" uint16_t WINAPI qafont_select(HDC hdc, const char *name)
     });
 }
 
-extern "C" uint16_t WINAPI qafont_Hmm10(const char *name)
+extern "C" uint16_t WINAPI qafont_Hmm10(const char *name) noexcept
 {
     const font_record *record = font_table.find(name);
     return record ? record->height : 0;
 }
 
-extern "C" int32_t WINAPI qafont_get_info(const char *name, font_info *info)
+extern "C" int32_t WINAPI qafont_get_info(const char *name, font_info *info) noexcept
 {
     return guarded<int32_t>(-1, [&]() -> int32_t {
         if (!info)
@@ -136,22 +138,25 @@ extern "C" int32_t WINAPI qafont_get_info(const char *name, font_info *info)
     });
 }
 
-extern "C" uint16_t WINAPI qafont_get_charsetID(const char *language) { return charset_for_language(language); }
+extern "C" uint16_t WINAPI qafont_get_charsetID(const char *language) noexcept
+{
+    return charset_for_language(language);
+}
 
-extern "C" uint32_t WINAPI qafont_codepage_for_charset(uint16_t charset)
+extern "C" uint32_t WINAPI qafont_codepage_for_charset(uint16_t charset) noexcept
 {
     const uint32_t codepage = codepage_candidate(charset);
     return codepage && IsValidCodePage(codepage) ? codepage : 0;
 }
 
-extern "C" HFONT WINAPI qafont_get_systemfont(void)
+extern "C" HFONT WINAPI qafont_get_systemfont(void) noexcept
 {
     return system_font ? system_font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-extern "C" uint16_t WINAPI qafont_get_systemfont_cset(void) { return system_charset; }
+extern "C" uint16_t WINAPI qafont_get_systemfont_cset(void) noexcept { return system_charset; }
 
-extern "C" void WINAPI qafont_release_systemfont(void)
+extern "C" void WINAPI qafont_release_systemfont(void) noexcept
 {
     guarded_void([] {
         if (system_font)
@@ -164,7 +169,7 @@ extern "C" void WINAPI qafont_release_systemfont(void)
 }
 
 extern "C" HFONT WINAPI qafont_create_pixelfont(int32_t height, int32_t weight, const char *face,
-                                                const char *language)
+                                                const char *language) noexcept
 {
     return guarded<HFONT>(nullptr, [&] {
         return make_font(height, 0, weight, false, false, charset_for_language(language), face);
@@ -172,12 +177,12 @@ extern "C" HFONT WINAPI qafont_create_pixelfont(int32_t height, int32_t weight, 
 }
 
 extern "C" HFONT WINAPI qafont_create_systemfont(int32_t height, int32_t weight, const char *face,
-                                                 const char *language)
+                                                 const char *language) noexcept
 {
     return guarded<HFONT>(nullptr, [&] {
         qafont_release_systemfont();
         system_charset = charset_for_language(language);
-        language_codepage = qafont_codepage_for_charset(system_charset);
+        module_state().languageCodepage = qafont_codepage_for_charset(system_charset);
         // Languages of the default character set use the platform's font.
         if (system_charset != 0)
             system_font = qafont_create_pixelfont(height, weight, face, language);
@@ -185,7 +190,7 @@ extern "C" HFONT WINAPI qafont_create_systemfont(int32_t height, int32_t weight,
     });
 }
 
-extern "C" HFONT WINAPI qafont_create_gui_font(int32_t height, int32_t weight)
+extern "C" HFONT WINAPI qafont_create_gui_font(int32_t height, int32_t weight) noexcept
 {
     return guarded<HFONT>(nullptr, [&]() -> HFONT {
         LOGFONTA description{};
@@ -197,15 +202,15 @@ extern "C" HFONT WINAPI qafont_create_gui_font(int32_t height, int32_t weight)
     });
 }
 
-extern "C" uint16_t WINAPI qafont_init_qcq_charset(const char *language)
+extern "C" uint16_t WINAPI qafont_init_qcq_charset(const char *language) noexcept
 {
     qcq_charset = charset_for_language(language);
     return qcq_charset;
 }
 
-extern "C" uint16_t WINAPI qafont_qcq_charset(void) { return qcq_charset; }
+extern "C" uint16_t WINAPI qafont_qcq_charset(void) noexcept { return qcq_charset; }
 
-extern "C" HFONT WINAPI qafont_create_qcqTablefont(int32_t height, int32_t weight, const char *face)
+extern "C" HFONT WINAPI qafont_create_qcqTablefont(int32_t height, int32_t weight, const char *face) noexcept
 {
     return guarded<HFONT>(nullptr, [&] {
         LOGFONTA description{};
@@ -217,12 +222,12 @@ extern "C" HFONT WINAPI qafont_create_qcqTablefont(int32_t height, int32_t weigh
     });
 }
 
-extern "C" uint16_t WINAPI qafont_cxpix_arial(const char *text, uint16_t height)
+extern "C" uint16_t WINAPI qafont_cxpix_arial(const char *text, uint16_t height) noexcept
 {
     return arial_text_width(text, height);
 }
 
-extern "C" uint16_t WINAPI qafont_cxpix_arial_wc(const wchar_t *text, uint16_t height)
+extern "C" uint16_t WINAPI qafont_cxpix_arial_wc(const wchar_t *text, uint16_t height) noexcept
 {
     return guarded<uint16_t>(0, [&]() -> uint16_t {
         char ansi[1000];
@@ -234,7 +239,7 @@ extern "C" uint16_t WINAPI qafont_cxpix_arial_wc(const wchar_t *text, uint16_t h
 }
 
 extern "C" int32_t WINAPI qapen_check(const char *name, int16_t style, uint16_t width, uint8_t red, uint8_t green,
-                                      uint8_t blue)
+                                      uint8_t blue) noexcept
 {
     return guarded<int32_t>(-1, [&]() -> int32_t {
         pen_record *record = pen_table.find(name);
@@ -263,7 +268,7 @@ extern "C" int32_t WINAPI qapen_check(const char *name, int16_t style, uint16_t 
     });
 }
 
-extern "C" uint16_t WINAPI qapen_select(HDC hdc, const char *name)
+extern "C" uint16_t WINAPI qapen_select(HDC hdc, const char *name) noexcept
 {
     return guarded<uint16_t>(0, [&]() -> uint16_t {
         const pen_record *record = pen_table.find(name);
@@ -276,13 +281,13 @@ extern "C" uint16_t WINAPI qapen_select(HDC hdc, const char *name)
     });
 }
 
-extern "C" uint16_t WINAPI qapen_Wmm10(const char *name)
+extern "C" uint16_t WINAPI qapen_Wmm10(const char *name) noexcept
 {
     const pen_record *record = pen_table.find(name);
     return record && record->handle ? record->width : 0;
 }
 
-extern "C" int32_t WINAPI qapen_get_info(const char *name, pen_info *info)
+extern "C" int32_t WINAPI qapen_get_info(const char *name, pen_info *info) noexcept
 {
     return guarded<int32_t>(-1, [&]() -> int32_t {
         if (!info)
@@ -301,7 +306,7 @@ extern "C" int32_t WINAPI qapen_get_info(const char *name, pen_info *info)
     });
 }
 
-extern "C" void WINAPI qa_setdlgfont(HWND dialog)
+extern "C" void WINAPI qa_setdlgfont(HWND dialog) noexcept
 {
     guarded_void([&] {
         if (!dialog)

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "util/byte_reader.h"
+
 namespace kavo {
 namespace {
 
@@ -12,8 +14,6 @@ constexpr std::size_t kDibHeaderSize = 40;
 constexpr std::size_t kSpareBytes = 16;
 constexpr int kFileEnd = -1;
 constexpr int kDataEnd = -2; // a zero-length sub-block: the data stops here
-
-uint16_t le16(const uint8_t *p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 
 void put16(uint8_t *p, uint32_t v)
 {
@@ -272,8 +272,9 @@ GifStatus gif_read_dib(ByteSource &source, BlockAllocator &allocator, GifImage *
         return GifStatus::bad_separator;
     if (descriptor[9] & 0x80)
         return GifStatus::local_table;
-    const unsigned width = le16(descriptor + 5);
-    const unsigned height = le16(descriptor + 7);
+    ByteView fields(descriptor, sizeof descriptor);
+    const unsigned width = fields.u16(5);
+    const unsigned height = fields.u16(7);
     if (width == 0 || height == 0 || width >= 32768 || height >= 32768)
         return GifStatus::bad_size;
 

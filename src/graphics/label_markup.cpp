@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "graphics/font_metrics.h"
+#include "util/font_metrics.h"
 
 namespace kavo {
 

@@ -75,18 +75,19 @@ uint16_t draw_label(HDC hdc, int32_t x, int32_t y, const char *text, const char 
 using namespace kavo;
 
 extern "C" uint16_t WINAPI qa_drawlabel(HDC hdc, int32_t x, int32_t y, const char *text, const char *main_font,
-                                        const char *small_font, int32_t align)
+                                        const char *small_font, int32_t align) noexcept
 {
     return guarded<uint16_t>(0, [&] { return draw_label(hdc, x, y, text, main_font, small_font, align, glyph_a); });
 }
 
 extern "C" uint16_t WINAPI qa_drawlabelw(HDC hdc, int32_t x, int32_t y, const char *text, const char *main_font,
-                                         const char *small_font, int32_t align)
+                                         const char *small_font, int32_t align) noexcept
 {
     return guarded<uint16_t>(0, [&] { return draw_label(hdc, x, y, text, main_font, small_font, align, glyph_w); });
 }
 
-extern "C" int32_t WINAPI qa_drawline(HDC hdc, int16_t x1, int16_t y1, int16_t x2, int16_t y2, const char *pen)
+extern "C" int32_t WINAPI qa_drawline(HDC hdc, int16_t x1, int16_t y1, int16_t x2, int16_t y2,
+                                      const char *pen) noexcept
 {
     return guarded<int32_t>(0, [&] {
         qapen_select(hdc, pen);
@@ -96,7 +97,8 @@ extern "C" int32_t WINAPI qa_drawline(HDC hdc, int16_t x1, int16_t y1, int16_t x
 }
 
 extern "C" int32_t WINAPI qa_drawtable(HDC hdc, int16_t x, int16_t y, int32_t column_width, int32_t row_height,
-                                       int16_t rows, int16_t columns, const char *grid_pen, const char *frame_pen)
+                                       int16_t rows, int16_t columns, const char *grid_pen,
+                                       const char *frame_pen) noexcept
 {
     return guarded<int32_t>(0, [&] {
         // Every coordinate is a signed 16-bit number, as the platform's

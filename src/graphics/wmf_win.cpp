@@ -77,7 +77,7 @@ HMETAFILE read_placeable(const char *file_name, float *aspect)
 
 using namespace kavo;
 
-extern "C" HMETAFILE WINAPI qa_wmf_read(const char *file_name, float *aspect)
+extern "C" HMETAFILE WINAPI qa_wmf_read(const char *file_name, float *aspect) noexcept
 {
     return guarded<HMETAFILE>(nullptr, [&]() -> HMETAFILE {
         float ignored;
@@ -88,7 +88,7 @@ extern "C" HMETAFILE WINAPI qa_wmf_read(const char *file_name, float *aspect)
 }
 
 extern "C" int32_t WINAPI qa_wmf_draw(HDC hdc, HMETAFILE metafile, int32_t left, int32_t top, int32_t right,
-                                      int32_t bottom)
+                                      int32_t bottom) noexcept
 {
     return guarded<int32_t>(0, [&] {
         const int map_mode = GetMapMode(hdc);
@@ -113,7 +113,7 @@ extern "C" int32_t WINAPI qa_wmf_draw(HDC hdc, HMETAFILE metafile, int32_t left,
     });
 }
 
-extern "C" int32_t WINAPI qa_wmf_to_clipboard(HMETAFILE metafile, int32_t width, int32_t height)
+extern "C" int32_t WINAPI qa_wmf_to_clipboard(HMETAFILE metafile, int32_t width, int32_t height) noexcept
 {
     return guarded<int32_t>(1, [&]() -> int32_t {
         HDC recorder = CreateMetaFileA(nullptr);

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "util/number_text.h"
-#include "varbuf/text_field.h"
+#include "util/text_field.h"
 
 namespace kavo {
 
@@ -59,19 +59,6 @@ std::size_t coefficient_range_text(char *out, std::size_t out_size)
     std::strcat(out, high);
     std::strcat(out, " !");
     return length;
-}
-
-ScreenPoint position_near_pointer(ScreenPoint pointer, int width, int height, const ScreenRect &bounds)
-{
-    constexpr int kPointerOffset = 50;
-    constexpr int kMargin = 10;
-    ScreenPoint at{std::max(pointer.x - kPointerOffset, bounds.left + kMargin),
-                   std::max(pointer.y - kPointerOffset, bounds.top + kMargin)};
-    if (at.x + width > bounds.right - kMargin)
-        at.x = bounds.right - kMargin - width;
-    if (at.y + height > bounds.bottom - kMargin)
-        at.y = bounds.bottom - kMargin - height;
-    return at;
 }
 
 } // namespace kavo

@@ -6,9 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#define KAVOAPI_RECORDS_ONLY
-#include "kavoapi.h"
-#undef KAVOAPI_RECORDS_ONLY
+#include "kavoapi_records.h"
 
 namespace kavo {
 
@@ -49,18 +47,5 @@ CoefficientRead read_coefficient(char *typed, float *value);
 // The message shown for a coefficient out of range: "0.01 ... 1.00 !".
 // Returns the length, 0 when out is too small.
 std::size_t coefficient_range_text(char *out, std::size_t out_size);
-
-struct ScreenRect {
-    int left, top, right, bottom;
-};
-struct ScreenPoint {
-    int x, y;
-};
-
-// Where a window of the given size goes so that it opens under the mouse
-// pointer (its corner 50 pixels up and left of it) but keeps 10 pixels off
-// every edge of `bounds`; a window too big for that ends 10 pixels inside
-// the right and bottom edges.
-ScreenPoint position_near_pointer(ScreenPoint pointer, int width, int height, const ScreenRect &bounds);
 
 } // namespace kavo

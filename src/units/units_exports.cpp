@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "dialogs/message.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "units/unit_format.h"
 #include "units/unit_labels.h"
@@ -27,7 +27,7 @@ int16_t current_system()
 }
 
 // The module's information message for a formatted text, without owner.
-void report(const char *format, int32_t a, int32_t b = 0)
+void show_formatted_message(const char *format, int32_t a, int32_t b = 0)
 {
     char text[512];
     std::snprintf(text, sizeof text, format, a, b);
@@ -61,7 +61,7 @@ void current_unit_label(int32_t property, char *out)
 {
     const char *label = unit_label(current_system(), property);
     if (!label) {
-        report("Unknown unit property (%d)", property);
+        show_formatted_message("Unknown unit property (%d)", property);
         return;
     }
     copy_out(out, label);
@@ -80,32 +80,32 @@ void readUnitSystemSetting()
 
 using kavo::module_state;
 
-extern "C" void WINAPI unit_set_system(const char *name)
+extern "C" void WINAPI unit_set_system(const char *name) noexcept
 {
     kavo::ModuleState &state = module_state();
     state.unitSystem = kavo::match_unit_system(name, state.unitSystem);
 }
 
-extern "C" int32_t WINAPI unit_get_system(void)
+extern "C" int32_t WINAPI unit_get_system(void) noexcept
 {
     return module_state().unitSystem;
 }
 
-extern "C" float WINAPI unit_trans(int32_t property, float value, int32_t to_base)
+extern "C" float WINAPI unit_trans(int32_t property, float value, int32_t to_base) noexcept
 {
     const int16_t system = module_state().unitSystem;
     const kavo::Transformed t = kavo::unit_transform(system, property, value, (to_base & 0xFF) != 0);
     if (!t.known)
-        kavo::report("Unknown unit transformation (Sys=%hd, Prop=%d)", system, property);
+        kavo::show_formatted_message("Unknown unit transformation (Sys=%hd, Prop=%d)", system, property);
     return t.value;
 }
 
-extern "C" float WINAPI v_tr(int32_t property, float value, int32_t to_base)
+extern "C" float WINAPI v_tr(int32_t property, float value, int32_t to_base) noexcept
 {
     return kavo::guarded(value, [&] { return kavo::legacy(property, value, (to_base & 0xFF) != 0); });
 }
 
-extern "C" float WINAPI v_fit(int32_t property, float value, int32_t mode)
+extern "C" float WINAPI v_fit(int32_t property, float value, int32_t mode) noexcept
 {
     if (!(value > 0))
         return value;
@@ -115,17 +115,17 @@ extern "C" float WINAPI v_fit(int32_t property, float value, int32_t mode)
     });
 }
 
-extern "C" float WINAPI unit_active_room_attenuation(void)
+extern "C" float WINAPI unit_active_room_attenuation(void) noexcept
 {
     return kavo::active_room_attenuation(module_state().unitSystem);
 }
 
-extern "C" void WINAPI unit_get_label(int32_t property, char *out)
+extern "C" void WINAPI unit_get_label(int32_t property, char *out) noexcept
 {
     kavo::current_unit_label(property, out);
 }
 
-extern "C" int32_t WINAPI unit_get_label_wsz(int32_t property, wchar_t *out, int32_t out_bytes)
+extern "C" int32_t WINAPI unit_get_label_wsz(int32_t property, wchar_t *out, int32_t out_bytes) noexcept
 {
     char label[40] = "";
     kavo::current_unit_label(property, label);
@@ -135,17 +135,17 @@ extern "C" int32_t WINAPI unit_get_label_wsz(int32_t property, wchar_t *out, int
     return MultiByteToWideChar(kavo::kCodePageOfLabels, 0, label, -1, out, out_chars);
 }
 
-extern "C" int32_t WINAPI unit_get_ndes(int32_t property)
+extern "C" int32_t WINAPI unit_get_ndes(int32_t property) noexcept
 {
     const int decimals = kavo::unit_decimals(module_state().unitSystem, property);
     if (decimals < 0) {
-        kavo::report("Unknown property (%d) for current unitsystem", property);
+        kavo::show_formatted_message("Unknown property (%d) for current unitsystem", property);
         return 0;
     }
     return decimals;
 }
 
-extern "C" void WINAPI unit_set_sz(char *out, int32_t property, float value, int16_t with_label)
+extern "C" void WINAPI unit_set_sz(char *out, int32_t property, float value, int16_t with_label) noexcept
 {
     const int decimals = unit_get_ndes(property);
     const float shown = unit_trans(property, value, 0);
@@ -158,7 +158,7 @@ extern "C" void WINAPI unit_set_sz(char *out, int32_t property, float value, int
 }
 
 extern "C" void WINAPI unit_set_wsz(wchar_t *out, int32_t out_chars, int32_t property, float value,
-                                    int16_t with_label)
+                                    int16_t with_label) noexcept
 {
     const int decimals = unit_get_ndes(property);
     const float shown = unit_trans(property, value, 0);
@@ -185,7 +185,7 @@ extern "C" void WINAPI unit_set_wsz(wchar_t *out, int32_t out_chars, int32_t pro
     out[length] = 0;
 }
 
-extern "C" char *WINAPI v_tosz(int32_t property, float value, int32_t decimals, char *out)
+extern "C" char *WINAPI v_tosz(int32_t property, float value, int32_t decimals, char *out) noexcept
 {
     using kavo::LegacyFormat;
     char text[128];
@@ -207,12 +207,12 @@ extern "C" char *WINAPI v_tosz(int32_t property, float value, int32_t decimals, 
     return out;
 }
 
-extern "C" int32_t WINAPI unit_sz_inch_to_mm(char *text)
+extern "C" int32_t WINAPI unit_sz_inch_to_mm(char *text) noexcept
 {
     return kavo::rewrite_inches_as_mm(text) ? 0 : -1;
 }
 
-extern "C" int32_t WINAPI unit_sz_mm_to_inch(char *text)
+extern "C" int32_t WINAPI unit_sz_mm_to_inch(char *text) noexcept
 {
     return kavo::rewrite_mm_as_inches(text) ? 0 : -1;
 }

@@ -1,10 +1,10 @@
-// Every exported function runs its body through `guarded`, so that no C++
-// exception (std::bad_alloc from a container, say) ever unwinds into a host
-// compiled with another compiler: the host gets the function's failure
-// result instead.
+// No C++ exception (std::bad_alloc from a container, say) may unwind into a
+// host compiled with another compiler.  Every export of both libraries is
+// noexcept, which the compiler holds the definitions to; an export that has a
+// failure result runs its body through `guarded`, so that the host gets that
+// result instead of a terminated process.
 #pragma once
 
-#include <cstddef>
 #include <utility>
 
 namespace kavo {
@@ -27,9 +27,5 @@ void guarded_void(Body &&body) noexcept
     } catch (...) {
     }
 }
-
-// Copies src into a fixed field of `capacity` bytes, cutting what does not
-// fit; a null src gives an empty field.
-void copy_cut(char *field, std::size_t capacity, const char *src);
 
 } // namespace kavo

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <cwchar>
 
-#include "frame/module_state.h"
+#include "util/module_state.h"
 
 namespace kavo {
 namespace {

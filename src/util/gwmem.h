@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "kavoapi_records.h"
+
 namespace kavo {
 
 inline constexpr int32_t kOutOfMemory = -2;
@@ -24,12 +26,7 @@ void *gwGrealloc(void *block, int32_t size, int32_t tag);
 // Always returns null, so callers can clear their pointer with the result.
 void *gwGfree(void *block);
 
-struct gwarray {
-    void *data = nullptr;
-    int32_t count = 0;
-    int32_t elemSize = 0;
-};
-
+// The arrays are the host's own gwarray records.
 // Appends elemSize bytes of element.  When the block cannot grow, the old
 // block is freed, the array is emptied and the result is -2.
 int32_t gwarray_append(gwarray *array, const void *element);

@@ -34,31 +34,41 @@
 #define VANTMODS __declspec(dllimport)
 #endif
 
+/* No exception ever leaves the library: to C++ every function is noexcept,
+ * and the library's own definitions must say so too or they do not compile. */
+#if defined(__cplusplus)
+#define VANTMODS_NOEXCEPT noexcept
+#else
+#define VANTMODS_NOEXCEPT
+#endif
+
 #if defined(__cplusplus)
 extern "C" {
 #endif
 
 typedef struct qbrec qbrec;
 
-VANTMODS int16_t WINAPI qbopendatabase(const char *file1, const char *file2, int32_t flags);
-VANTMODS int16_t WINAPI qbclosedatabase(int16_t handle);
-VANTMODS int16_t WINAPI qbfileisopen(int16_t handle);
-VANTMODS int16_t WINAPI qbbeginquickread(int16_t handle);
-VANTMODS int16_t WINAPI qbbeginquickupdate(int16_t handle);
-VANTMODS int16_t WINAPI qbendquick(int16_t handle);
-VANTMODS int16_t WINAPI qbclosefile(int16_t handle);
-VANTMODS qbrec *WINAPI qbfindrec(int16_t handle, const char *type, const int32_t *key, int32_t flags);
+VANTMODS int16_t WINAPI qbopendatabase(const char *file1, const char *file2, int32_t flags) VANTMODS_NOEXCEPT;
+VANTMODS int16_t WINAPI qbclosedatabase(int16_t handle) VANTMODS_NOEXCEPT;
+VANTMODS int16_t WINAPI qbfileisopen(int16_t handle) VANTMODS_NOEXCEPT;
+VANTMODS int16_t WINAPI qbbeginquickread(int16_t handle) VANTMODS_NOEXCEPT;
+VANTMODS int16_t WINAPI qbbeginquickupdate(int16_t handle) VANTMODS_NOEXCEPT;
+VANTMODS int16_t WINAPI qbendquick(int16_t handle) VANTMODS_NOEXCEPT;
+VANTMODS int16_t WINAPI qbclosefile(int16_t handle) VANTMODS_NOEXCEPT;
+VANTMODS qbrec *WINAPI qbfindrec(int16_t handle, const char *type, const int32_t *key,
+                                 int32_t flags) VANTMODS_NOEXCEPT;
 VANTMODS int32_t WINAPI qbcopyatt(int16_t handle, qbrec *record, int16_t att_id, int32_t *length, char *out,
-                                  int32_t size);
+                                  int32_t size) VANTMODS_NOEXCEPT;
 VANTMODS int32_t WINAPI qbcopywsz(int16_t handle, qbrec *record, int16_t att_id, wchar_t *out, int16_t size_bytes,
-                                  int32_t flags);
-VANTMODS void WINAPI qbreleaserec(qbrec *record);
+                                  int32_t flags) VANTMODS_NOEXCEPT;
+VANTMODS void WINAPI qbreleaserec(qbrec *record) VANTMODS_NOEXCEPT;
 
-VANTMODS int32_t WINAPI qm_read(HWND owner, const char *path, int32_t *result);
-VANTMODS int32_t WINAPI qm_read_streambuf(HWND owner, const void *data, int32_t count, int32_t *result);
-VANTMODS void *WINAPI qm_read_to_streambuf(HWND owner, const char *path, int32_t *count);
-VANTMODS void WINAPI qm_release_streambuf(void *stream);
-VANTMODS const void *WINAPI qm_model_data(int32_t model, int32_t *count);
+VANTMODS int32_t WINAPI qm_read(HWND owner, const char *path, int32_t *result) VANTMODS_NOEXCEPT;
+VANTMODS int32_t WINAPI qm_read_streambuf(HWND owner, const void *data, int32_t count,
+                                          int32_t *result) VANTMODS_NOEXCEPT;
+VANTMODS void *WINAPI qm_read_to_streambuf(HWND owner, const char *path, int32_t *count) VANTMODS_NOEXCEPT;
+VANTMODS void WINAPI qm_release_streambuf(void *stream) VANTMODS_NOEXCEPT;
+VANTMODS const void *WINAPI qm_model_data(int32_t model, int32_t *count) VANTMODS_NOEXCEPT;
 
 #if defined(__cplusplus)
 } /* extern "C" */

@@ -302,22 +302,42 @@ void clear_for_modules(designdata &d)
     d.module_count = 0;
 }
 
+// The common start of both module readers: clear when asked, refuse a full
+// list, and read the room and installation when asked.
+bool start_module(designdata &d, bool clear, int capacity, bool with_room, const ItemFinder &finder,
+                  float *units)
+{
+    if (clear)
+        clear_for_modules(d);
+    if (d.module_count >= capacity || d.module_count < 0)
+        return false;
+    return !with_room || read_room_and_installation(d, finder, units);
+}
+
+// A case that the module read calculates gets the case tag and, with the
+// room, its heat output in the summary.
+template <std::size_t N>
+void tag_calculated_case(designdata &d, char (&tag)[N], bool calculated, const char *case_tag, bool with_room, float q,
+                         float units)
+{
+    if (!calculated)
+        return;
+    set_field_text(tag, N, case_tag);
+    if (with_room)
+        set_summary_q(d, q, units);
+}
+
 } // namespace
 
 int beam_module_to_designdata(designdata &d, bool clear, bool with_room, const char *module_tag,
                               const char *case_tag, const char *text)
 {
-    if (clear)
-        clear_for_modules(d);
-    if (d.module_count >= 6 || d.module_count < 0)
-        return 0;
     IndexedFinder finder(text);
     float units = 1;
-    if (with_room) {
-        if (!read_room_and_installation(d, finder, &units))
-            return 0;
+    if (!start_module(d, clear, 6, with_room, finder, &units))
+        return 0;
+    if (with_room)
         read_u_data(d.u_data, finder);
-    }
     beam_module &b = d.beams[d.module_count];
     if (module_tag && *module_tag) {
         set_field_text(b.w_tag, sizeof b.w_tag, module_tag);
@@ -325,16 +345,8 @@ int beam_module_to_designdata(designdata &d, bool clear, bool with_room, const c
     } else {
         if (read_beam_module(b, finder) < 1)
             return 0;
-        if (b.w1_state > 0) {
-            set_field_text(b.w_tag, sizeof b.w_tag, case_tag);
-            if (with_room)
-                set_summary_q(d, b.bq5, units);
-        }
-        if (b.s1_state > 0) {
-            set_field_text(b.s_tag, sizeof b.s_tag, case_tag);
-            if (with_room)
-                set_summary_q(d, b.bq1, units);
-        }
+        tag_calculated_case(d, b.w_tag, b.w1_state > 0, case_tag, with_room, b.bq5, units);
+        tag_calculated_case(d, b.s_tag, b.s1_state > 0, case_tag, with_room, b.bq1, units);
     }
     ++d.module_count;
     return 1;
@@ -342,27 +354,15 @@ int beam_module_to_designdata(designdata &d, bool clear, bool with_room, const c
 
 int panel_module_to_designdata(designdata &d, bool clear, bool with_room, const char *case_tag, const char *text)
 {
-    if (clear)
-        clear_for_modules(d);
-    if (d.module_count >= 2 || d.module_count < 0)
-        return 0;
     IndexedFinder finder(text);
     float units = 1;
-    if (with_room && !read_room_and_installation(d, finder, &units))
+    if (!start_module(d, clear, 2, with_room, finder, &units))
         return 0;
     panel_module &p = d.panels[d.module_count];
     if (read_panel_module(p, finder) < 1)
         return 0;
-    if (p.w2_state > 0) {
-        set_field_text(p.w_tag, sizeof p.w_tag, case_tag);
-        if (with_room)
-            set_summary_q(d, p.pq5, units);
-    }
-    if (p.s2_state > 0) {
-        set_field_text(p.s_tag, sizeof p.s_tag, case_tag);
-        if (with_room)
-            set_summary_q(d, p.pq1, units);
-    }
+    tag_calculated_case(d, p.w_tag, p.w2_state > 0, case_tag, with_room, p.pq5, units);
+    tag_calculated_case(d, p.s_tag, p.s2_state > 0, case_tag, with_room, p.pq1, units);
     ++d.module_count;
     return 1;
 }

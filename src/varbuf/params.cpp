@@ -2,9 +2,9 @@
 #include <cstring>
 #include <string>
 
-#include "files/text_util.h"
+#include "util/text_util.h"
 #include "varbuf/designdata.h"
-#include "varbuf/text_field.h"
+#include "util/text_field.h"
 
 namespace kavo {
 namespace {

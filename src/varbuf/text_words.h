@@ -21,13 +21,6 @@ constexpr uint64_t zero_bytes(uint64_t x) { return ~(((x & kLow7) + kLow7) | x |
 // Whether a word holds the byte c; c is not 0, so zero padding never counts.
 constexpr bool has_byte(uint64_t word, unsigned char c) { return zero_bytes(word ^ (kOnes * c)) != 0; }
 
-// The index of the first zero byte of a word, or 8.
-constexpr std::size_t first_zero_byte(uint64_t word)
-{
-    const uint64_t zeros = zero_bytes(word);
-    return zeros ? static_cast<std::size_t>(__builtin_ctzll(zeros)) / 8 : 8;
-}
-
 // The first `length` bytes of a word (length at most 8).
 constexpr uint64_t low_bytes(uint64_t word, std::size_t length)
 {

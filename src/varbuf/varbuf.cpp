@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "files/text_util.h"
+#include "util/text_util.h"
 #include "util/number_text.h"
-#include "varbuf/text_field.h"
+#include "util/text_field.h"
 
 namespace kavo {
 namespace {

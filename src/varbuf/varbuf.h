@@ -6,9 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#define KAVOAPI_RECORDS_ONLY
-#include "kavoapi.h"
-#undef KAVOAPI_RECORDS_ONLY
+#include "kavoapi_records.h"
 
 namespace kavo {
 

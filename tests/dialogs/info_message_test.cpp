@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/message.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "support/dialog_watch.h"
 
 namespace {
@@ -12,7 +12,7 @@ class InfoMessage : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        kavo::module_attach(GetModuleHandleA(nullptr));
+        kavo::module_state() = kavo::ModuleState{};
         frame_ = CreateWindowExA(0, "STATIC", "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
                                  nullptr, nullptr, nullptr);
         edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, frame_, nullptr, nullptr,

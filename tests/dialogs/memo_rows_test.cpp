@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "dialogs/memo_rows.h"
-#include "graphics/font_metrics.h"
+#include "util/font_metrics.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "files/download_win.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "support/dialog_watch.h"
 #include "util/gwmem.h"

@@ -1,4 +1,4 @@
-#include "files/text_util.h"
+#include "util/text_util.h"
 
 #include <gtest/gtest.h>
 

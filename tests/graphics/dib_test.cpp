@@ -97,6 +97,8 @@ TEST(DibHeader, OnlyBlocksHoldingEverythingAreDrawable)
         {"bit count 7", with_rows(info_header(40, 4, 1, 7, 0), 1024), false},
         {"header under 40 bytes", with_rows(info_header(20, 4, 1, 24, 0), 64), false},
         {"unknown compression", with_rows(info_header(40, 4, 1, 24, 0, 4), 64), false},
+        {"2^31 rows of 2^33 bytes, which wrap round to 0 in 64 bits",
+         with_rows(info_header(40, INT32_MIN, INT32_MIN, 32, 0), 64), false},
         {"core, 1 bit, 9 x 2", with_rows(core_header(9, 2, 1), 6 + 8), true},
         {"core, 1 bit, short", with_rows(core_header(9, 2, 1), 6 + 7), false},
     };

@@ -1,7 +1,7 @@
 // Language names to character sets, and the Arial width estimate.
 #include <gtest/gtest.h>
 
-#include "graphics/font_metrics.h"
+#include "util/font_metrics.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "graphics/codepage.h"
+#include "util/module_state.h"
 #include "graphics/fonts_pens.h"
 #include "kavoapi.h"
 
@@ -110,14 +110,14 @@ TEST_F(FontsPens, SystemFontFollowsTheLanguage)
     ASSERT_EQ(qafont_check("T1", "Arial", "", 30, 0, 0, 0, 0, 0), 1);
     EXPECT_EQ(qafont_create_systemfont(13, 400, "Arial", "English"), GetStockObject(DEFAULT_GUI_FONT));
     EXPECT_EQ(qafont_get_systemfont_cset(), 0);
-    EXPECT_EQ(kavo::language_codepage, 0u);
+    EXPECT_EQ(kavo::module_state().languageCodepage, 0u);
     EXPECT_EQ(kavo::font_count(), 0) << "named fonts are made again after a new system font";
 
     HFONT greek = qafont_create_systemfont(13, 700, "Arial", "greek");
     EXPECT_NE(greek, GetStockObject(DEFAULT_GUI_FONT));
     EXPECT_EQ(qafont_get_systemfont(), greek);
     EXPECT_EQ(qafont_get_systemfont_cset(), 161);
-    EXPECT_EQ(kavo::language_codepage, 1253u);
+    EXPECT_EQ(kavo::module_state().languageCodepage, 1253u);
     LOGFONTA made{};
     GetObjectA(greek, sizeof made, &made);
     EXPECT_EQ(made.lfCharSet, 161);
@@ -134,7 +134,7 @@ TEST_F(FontsPens, SystemFontFollowsTheLanguage)
     qafont_release_systemfont();
     EXPECT_EQ(GetObjectType(greek), 0u) << "the old system font is deleted";
     EXPECT_EQ(qafont_get_systemfont(), GetStockObject(DEFAULT_GUI_FONT));
-    kavo::language_codepage = 0;
+    kavo::module_state().languageCodepage = 0;
 }
 
 TEST_F(FontsPens, FontFactories)

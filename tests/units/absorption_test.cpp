@@ -1,5 +1,5 @@
-// The absorption dialog's rules: reading a typed coefficient, the range
-// message and where the dialog opens.
+// The absorption dialog's rules: reading a typed coefficient and the range
+// message (where it opens is a placement test in util).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -50,31 +50,6 @@ TEST(AbsorptionCoefficient, RangeMessage)
     EXPECT_STREQ(text, "0.01 ... 1.00 !");
     EXPECT_EQ(kavo::coefficient_range_text(text, 15), 0u) << "no room for the terminator";
     EXPECT_STREQ(text, "");
-}
-
-TEST(AbsorptionDialogPlacement, NearThePointerWithinTheBounds)
-{
-    const kavo::ScreenRect screen{0, 0, 1280, 1000};
-    const kavo::ScreenRect second{1280, -200, 2560, 824}; // a monitor right of and above the first
-    const struct {
-        kavo::ScreenPoint pointer;
-        int width, height;
-        kavo::ScreenRect bounds;
-        kavo::ScreenPoint expected;
-    } cases[] = {
-        {{500, 400}, 300, 150, screen, {450, 350}},
-        {{0, 0}, 300, 150, screen, {10, 10}},
-        {{1279, 999}, 300, 150, screen, {970, 840}},
-        {{1240, 60}, 300, 150, screen, {970, 10}},
-        {{1260, 500}, 300, 150, screen, {970, 450}},
-        {{2000, -300}, 300, 150, second, {1950, -190}},
-        {{1000, 500}, 2000, 1500, screen, {-730, -510}}, // too big: ends inside right and bottom
-    };
-    for (const auto &c : cases) {
-        const kavo::ScreenPoint at = kavo::position_near_pointer(c.pointer, c.width, c.height, c.bounds);
-        EXPECT_EQ(at.x, c.expected.x) << c.pointer.x << "," << c.pointer.y;
-        EXPECT_EQ(at.y, c.expected.y) << c.pointer.x << "," << c.pointer.y;
-    }
 }
 
 } // namespace

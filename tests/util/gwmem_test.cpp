@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "util/gwmem.h"
 
 using namespace kavo;
@@ -90,7 +90,7 @@ TEST_F(MemoryBlocks, ArraysGrowInOrder)
     struct Element {
         char bytes[12];
     };
-    gwarray array;
+    gwarray array{};
     array.elemSize = sizeof(Element);
     for (char c : {'a', 'b', 'c'}) {
         Element e;
@@ -108,7 +108,7 @@ TEST_F(MemoryBlocks, ArraysGrowInOrder)
 
 TEST_F(MemoryBlocks, AFailedAppendEmptiesTheArray)
 {
-    gwarray array;
+    gwarray array{};
     std::vector<char> element(0x100, 'x');
     array.elemSize = 0x100;
     ASSERT_EQ(gwarray_append(&array, element.data()), 0);
@@ -122,7 +122,7 @@ TEST_F(MemoryBlocks, AFailedAppendEmptiesTheArray)
 
 TEST_F(MemoryBlocks, TextArrays)
 {
-    gwarray texts;
+    gwarray texts{};
     texts.elemSize = sizeof(char *);
     EXPECT_EQ(gwszarray_append(&texts, nullptr), -1);
     EXPECT_EQ(texts.count, 0);
@@ -137,7 +137,7 @@ TEST_F(MemoryBlocks, TextArrays)
         GlobalFree(GlobalHandle(items[i]));
     GlobalFree(GlobalHandle(texts.data));
 
-    gwarray wrong;
+    gwarray wrong{};
     wrong.elemSize = 3;
     EXPECT_EQ(gwszarray_append(&wrong, "x"), -1);
 }

@@ -17,9 +17,7 @@
 #include <tuple>
 #include <vector>
 
-#define KAVOAPI_RECORDS_ONLY
-#include "kavoapi.h"
-#undef KAVOAPI_RECORDS_ONLY
+#include "kavoapi_records.h"
 
 namespace kavo_test {
 

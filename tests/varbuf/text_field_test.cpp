@@ -1,4 +1,4 @@
-#include "varbuf/text_field.h"
+#include "util/text_field.h"
 
 #include <gtest/gtest.h>
 

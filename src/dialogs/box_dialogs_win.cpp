@@ -9,7 +9,7 @@
 #include <string>
 
 #include "dialogs/box_ids.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 #include "util/gwmem.h"
@@ -139,7 +139,7 @@ INT_PTR run_modal(HWND owner, int template_id)
 } // namespace
 } // namespace kavo
 
-extern "C" int32_t WINAPI qa_chkmsgbox(HWND owner, const wchar_t *message, const wchar_t *check_text)
+extern "C" int32_t WINAPI qa_chkmsgbox(HWND owner, const wchar_t *message, const wchar_t *check_text) noexcept
 {
     return kavo::guarded(-1, [&] {
         if (!kavo::prepare_box(message))
@@ -152,7 +152,7 @@ extern "C" int32_t WINAPI qa_chkmsgbox(HWND owner, const wchar_t *message, const
     });
 }
 
-extern "C" int32_t WINAPI qa_timedmsgbox(HWND owner, const wchar_t *message, uint32_t seconds)
+extern "C" int32_t WINAPI qa_timedmsgbox(HWND owner, const wchar_t *message, uint32_t seconds) noexcept
 {
     return kavo::guarded(-1, [&] {
         if (!kavo::prepare_box(message))
@@ -163,7 +163,8 @@ extern "C" int32_t WINAPI qa_timedmsgbox(HWND owner, const wchar_t *message, uin
     });
 }
 
-extern "C" HWND WINAPI qa_modeless_timedmsgbox(HWND owner, const wchar_t *message, uint32_t seconds, uint32_t tall)
+extern "C" HWND WINAPI qa_modeless_timedmsgbox(HWND owner, const wchar_t *message, uint32_t seconds,
+                                               uint32_t tall) noexcept
 {
     return kavo::guarded<HWND>(nullptr, [&]() -> HWND {
         if (!kavo::prepare_box(message))

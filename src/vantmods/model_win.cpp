@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "vantmods/file_bytes.h"
-#include "vantmods/guarded.h"
+#include "util/guard.h"
 #include "vantmods/vantmods.h"
 
 namespace vantmods {
@@ -36,8 +36,9 @@ int32_t keep_model(std::string bytes, int32_t *result)
 } // namespace vantmods
 
 using namespace vantmods;
+using kavo::guarded;
 
-extern "C" int32_t WINAPI qm_read(HWND, const char *path, int32_t *result)
+extern "C" int32_t WINAPI qm_read(HWND, const char *path, int32_t *result) noexcept
 {
     if (result)
         *result = kNoMemory;
@@ -52,7 +53,7 @@ extern "C" int32_t WINAPI qm_read(HWND, const char *path, int32_t *result)
     });
 }
 
-extern "C" int32_t WINAPI qm_read_streambuf(HWND, const void *data, int32_t count, int32_t *result)
+extern "C" int32_t WINAPI qm_read_streambuf(HWND, const void *data, int32_t count, int32_t *result) noexcept
 {
     if (result)
         *result = kNoMemory;
@@ -64,7 +65,7 @@ extern "C" int32_t WINAPI qm_read_streambuf(HWND, const void *data, int32_t coun
     });
 }
 
-extern "C" const void *WINAPI qm_model_data(int32_t model, int32_t *count)
+extern "C" const void *WINAPI qm_model_data(int32_t model, int32_t *count) noexcept
 {
     if (count)
         *count = 0;
@@ -76,7 +77,7 @@ extern "C" const void *WINAPI qm_model_data(int32_t model, int32_t *count)
     return bytes.data();
 }
 
-extern "C" void *WINAPI qm_read_to_streambuf(HWND, const char *path, int32_t *count)
+extern "C" void *WINAPI qm_read_to_streambuf(HWND, const char *path, int32_t *count) noexcept
 {
     if (count)
         *count = 0;
@@ -95,7 +96,7 @@ extern "C" void *WINAPI qm_read_to_streambuf(HWND, const char *path, int32_t *co
     });
 }
 
-extern "C" void WINAPI qm_release_streambuf(void *stream)
+extern "C" void WINAPI qm_release_streambuf(void *stream) noexcept
 {
     if (stream)
         HeapFree(GetProcessHeap(), 0, stream);

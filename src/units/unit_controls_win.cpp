@@ -59,7 +59,8 @@ void show_accepted_range(HWND dialog, int32_t property, float minimum, float max
 } // namespace
 } // namespace kavo
 
-extern "C" int32_t WINAPI unit_set_edit(HWND dialog, int32_t edit_id, int32_t label_id, int32_t property, float value)
+extern "C" int32_t WINAPI unit_set_edit(HWND dialog, int32_t edit_id, int32_t label_id, int32_t property,
+                                        float value) noexcept
 {
     kavo::set_value_text(dialog, edit_id, property, value);
     int32_t result = static_cast<int32_t>(SendDlgItemMessageA(dialog, edit_id, EM_LIMITTEXT, kavo::kEditLimit, 0));
@@ -69,7 +70,7 @@ extern "C" int32_t WINAPI unit_set_edit(HWND dialog, int32_t edit_id, int32_t la
 }
 
 extern "C" int32_t WINAPI unit_set_static(HWND dialog, int32_t value_id, int32_t label_id, int32_t property,
-                                          float value)
+                                          float value) noexcept
 {
     int32_t result = kavo::set_value_text(dialog, value_id, property, value);
     if (label_id >= 1)
@@ -77,13 +78,13 @@ extern "C" int32_t WINAPI unit_set_static(HWND dialog, int32_t value_id, int32_t
     return result;
 }
 
-extern "C" int32_t WINAPI unit_set_static_label(HWND dialog, int32_t label_id, int32_t property)
+extern "C" int32_t WINAPI unit_set_static_label(HWND dialog, int32_t label_id, int32_t property) noexcept
 {
     return kavo::set_label_text(dialog, label_id, property);
 }
 
 extern "C" int32_t WINAPI unit_get_edit(HWND dialog, int32_t edit_id, int32_t property, float *out, float minimum,
-                                        float maximum, int32_t warn)
+                                        float maximum, int32_t warn) noexcept
 {
     float number = 0;
     if (kavo::read_number(dialog, edit_id, &number)) {

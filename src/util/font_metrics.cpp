@@ -1,8 +1,8 @@
-#include "graphics/font_metrics.h"
+#include "util/font_metrics.h"
 
 #include <cstring>
 
-#include "files/text_util.h"
+#include "util/text_util.h"
 
 namespace kavo {
 namespace {

@@ -6,9 +6,10 @@
 #include <cstring>
 
 #include "frame/default_room.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "util/guard.h"
+#include "util/text_util.h"
 
 namespace kavo {
 namespace {
@@ -39,7 +40,7 @@ int32_t set_user_profile_value(const char *value_name, const char *value)
 } // namespace kavo
 
 extern "C" void WINAPI qareg_init(const char *company, const char *branch, const char *group, const char *value_name,
-                                  qareg_key *out)
+                                  qareg_key *out) noexcept
 {
     if (!out)
         return;
@@ -49,7 +50,7 @@ extern "C" void WINAPI qareg_init(const char *company, const char *branch, const
     kavo::copy_cut(out->valueName, sizeof out->valueName, value_name);
 }
 
-extern "C" int32_t WINAPI qareg_get_data(HKEY root, const qareg_key *key, int32_t size, char *out)
+extern "C" int32_t WINAPI qareg_get_data(HKEY root, const qareg_key *key, int32_t size, char *out) noexcept
 {
     // The size counts as a 16-bit number: larger sizes wrap as they always did.
     const int16_t capacity = static_cast<int16_t>(size);
@@ -77,7 +78,7 @@ extern "C" int32_t WINAPI qareg_get_data(HKEY root, const qareg_key *key, int32_
     return 0;
 }
 
-extern "C" int32_t WINAPI qareg_set_data(HKEY root, const qareg_key *key, const char *value)
+extern "C" int32_t WINAPI qareg_set_data(HKEY root, const qareg_key *key, const char *value) noexcept
 {
     if (!key)
         return -1;
@@ -93,22 +94,22 @@ extern "C" int32_t WINAPI qareg_set_data(HKEY root, const qareg_key *key, const 
     return status == ERROR_SUCCESS ? 0 : -2;
 }
 
-extern "C" int32_t WINAPI qareg_get_userprofile_unitsystem(char *out, int32_t size)
+extern "C" int32_t WINAPI qareg_get_userprofile_unitsystem(char *out, int32_t size) noexcept
 {
     return kavo::guarded(-1, [&] { return kavo::get_user_profile_value("unitSystem", out, size); });
 }
 
-extern "C" int32_t WINAPI qareg_get_qbase_path(char *out, int32_t size)
+extern "C" int32_t WINAPI qareg_get_qbase_path(char *out, int32_t size) noexcept
 {
     return kavo::guarded(-1, [&] { return kavo::get_user_profile_value("QBasePath", out, size); });
 }
 
-extern "C" int32_t WINAPI qareg_set_qbase_path(const char *path)
+extern "C" int32_t WINAPI qareg_set_qbase_path(const char *path) noexcept
 {
     return kavo::guarded(-1, [&] { return kavo::set_user_profile_value("QBasePath", path); });
 }
 
-extern "C" int32_t WINAPI qareg_set_default_room(const char *text)
+extern "C" int32_t WINAPI qareg_set_default_room(const char *text) noexcept
 {
     return kavo::guarded(-1, [&] { return kavo::set_user_profile_value("defaultRoom", text); });
 }
@@ -132,7 +133,7 @@ DefaultRoomCache &default_room_cache()
 } // namespace
 } // namespace kavo
 
-extern "C" int32_t WINAPI qa_get_default_room(room *out)
+extern "C" int32_t WINAPI qa_get_default_room(room *out) noexcept
 {
     return kavo::guarded(-1, [&] {
         kavo::DefaultRoomCache &cache = kavo::default_room_cache();
@@ -148,7 +149,7 @@ extern "C" int32_t WINAPI qa_get_default_room(room *out)
     });
 }
 
-extern "C" int32_t WINAPI qa_set_default_room(const room *in)
+extern "C" int32_t WINAPI qa_set_default_room(const room *in) noexcept
 {
     return kavo::guarded(-1, [&] {
         if (!in)

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "graphics/codepage.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 
@@ -50,17 +50,17 @@ int to_narrow(UINT cp, const wchar_t *in, char *out, int capacity)
 
 } // namespace kavo
 
-extern "C" void WINAPI qa_sz2wsz_acp(const char *in, wchar_t *out, int32_t out_bytes)
+extern "C" void WINAPI qa_sz2wsz_acp(const char *in, wchar_t *out, int32_t out_bytes) noexcept
 {
     kavo::guarded_void([&] { kavo::to_wide(CP_ACP, in, out, out_bytes / 2); });
 }
 
-extern "C" int32_t WINAPI qa_sz2wsz_byqlg(const char *in, wchar_t *out, int32_t out_bytes)
+extern "C" int32_t WINAPI qa_sz2wsz_byqlg(const char *in, wchar_t *out, int32_t out_bytes) noexcept
 {
-    return kavo::guarded(0, [&] { return kavo::to_wide(kavo::language_codepage, in, out, out_bytes / 2); });
+    return kavo::guarded(0, [&] { return kavo::to_wide(kavo::module_state().languageCodepage, in, out, out_bytes / 2); });
 }
 
-extern "C" void WINAPI qa_wsz2sz_acp(const wchar_t *in, char *out, int32_t out_bytes)
+extern "C" void WINAPI qa_wsz2sz_acp(const wchar_t *in, char *out, int32_t out_bytes) noexcept
 {
     kavo::guarded_void([&] { kavo::to_narrow(CP_ACP, in, out, out_bytes); });
 }

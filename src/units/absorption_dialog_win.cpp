@@ -6,11 +6,12 @@
 #include <cstring>
 
 #include "dialogs/message.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "units/absorption.h"
 #include "units/absorption_ids.h"
 #include "util/guard.h"
+#include "util/placement.h"
 #include "util/gwmem.h"
 #include "util/number_text.h"
 
@@ -43,7 +44,7 @@ AbsorptionDialogState &dialog_state()
 
 HWND coefficient_edit(HWND dialog, int band) { return GetDlgItem(dialog, IDC_ABS_COEFFICIENT + band); }
 
-ScreenRect placement_bounds(HWND dialog)
+Rect placement_bounds(HWND dialog)
 {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
@@ -58,8 +59,8 @@ void place_near_pointer(HWND dialog)
     RECT frame{};
     if (!GetCursorPos(&pointer) || !GetWindowRect(dialog, &frame))
         return;
-    const ScreenPoint at = position_near_pointer({pointer.x, pointer.y}, frame.right - frame.left,
-                                                 frame.bottom - frame.top, placement_bounds(dialog));
+    const Point at = position_near_pointer({pointer.x, pointer.y}, {frame.right - frame.left, frame.bottom - frame.top},
+                                           placement_bounds(dialog));
     SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -195,7 +196,7 @@ INT_PTR CALLBACK absorption_proc(HWND dialog, UINT message, WPARAM wparam, LPARA
 } // namespace
 } // namespace kavo
 
-extern "C" int32_t WINAPI qa_absorption_dlg(HWND parent, int16_t *absorption_class, float *coefficients)
+extern "C" int32_t WINAPI qa_absorption_dlg(HWND parent, int16_t *absorption_class, float *coefficients) noexcept
 {
     return kavo::guarded(-1, [&] {
         if (!absorption_class || !coefficients)

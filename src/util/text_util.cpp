@@ -1,4 +1,4 @@
-#include "files/text_util.h"
+#include "util/text_util.h"
 
 #include <algorithm>
 #include <cstring>
@@ -90,6 +90,15 @@ int smart_sprint_w(char16_t *buffer, int size, double value, int decimals)
     std::vector<char> text;
     const std::size_t length = smart_text(text, value, decimals);
     return store_cut(buffer, size, text, length);
+}
+
+void copy_cut(char *field, std::size_t capacity, const char *src)
+{
+    if (!field || capacity == 0)
+        return;
+    const std::size_t length = src ? strnlen(src, capacity - 1) : 0;
+    std::memcpy(field, src ? src : "", length);
+    field[length] = 0;
 }
 
 } // namespace kavo

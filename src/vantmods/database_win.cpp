@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "vantmods/file_bytes.h"
-#include "vantmods/guarded.h"
+#include "util/guard.h"
 #include "vantmods/recdb.h"
 #include "vantmods/vantmods.h"
 
@@ -115,8 +115,9 @@ std::wstring utf8_to_wide(const std::string &text)
 } // namespace vantmods
 
 using namespace vantmods;
+using kavo::guarded;
 
-extern "C" int16_t WINAPI qbopendatabase(const char *file1, const char *file2, int32_t)
+extern "C" int16_t WINAPI qbopendatabase(const char *file1, const char *file2, int32_t) noexcept
 {
     return guarded(int16_t{-1}, [&]() -> int16_t {
         if (!file1 || !file2 || !load(file1, file2))
@@ -132,7 +133,7 @@ extern "C" int16_t WINAPI qbopendatabase(const char *file1, const char *file2, i
     });
 }
 
-extern "C" int16_t WINAPI qbclosedatabase(int16_t handle)
+extern "C" int16_t WINAPI qbclosedatabase(int16_t handle) noexcept
 {
     OpenDatabase *db = lookup(handle);
     if (!db)
@@ -141,33 +142,33 @@ extern "C" int16_t WINAPI qbclosedatabase(int16_t handle)
     return 0;
 }
 
-extern "C" int16_t WINAPI qbfileisopen(int16_t handle)
+extern "C" int16_t WINAPI qbfileisopen(int16_t handle) noexcept
 {
     OpenDatabase *db = lookup(handle);
     return db && db->mode != FileMode::closed ? 1 : 0;
 }
 
-extern "C" int16_t WINAPI qbbeginquickread(int16_t handle)
+extern "C" int16_t WINAPI qbbeginquickread(int16_t handle) noexcept
 {
     return guarded(int16_t{-2}, [&] { return begin(handle, FileMode::reading); });
 }
 
-extern "C" int16_t WINAPI qbbeginquickupdate(int16_t handle)
+extern "C" int16_t WINAPI qbbeginquickupdate(int16_t handle) noexcept
 {
     return guarded(int16_t{-2}, [&] { return begin(handle, FileMode::update); });
 }
 
-extern "C" int16_t WINAPI qbendquick(int16_t handle)
+extern "C" int16_t WINAPI qbendquick(int16_t handle) noexcept
 {
     return end(handle);
 }
 
-extern "C" int16_t WINAPI qbclosefile(int16_t handle)
+extern "C" int16_t WINAPI qbclosefile(int16_t handle) noexcept
 {
     return end(handle);
 }
 
-extern "C" qbrec *WINAPI qbfindrec(int16_t handle, const char *type, const int32_t *key, int32_t)
+extern "C" qbrec *WINAPI qbfindrec(int16_t handle, const char *type, const int32_t *key, int32_t) noexcept
 {
     OpenDatabase *db = lookup(handle);
     if (!db || !db->records || !type || !key)
@@ -178,7 +179,8 @@ extern "C" qbrec *WINAPI qbfindrec(int16_t handle, const char *type, const int32
     return new (std::nothrow) qbrec{db->records, record};
 }
 
-extern "C" int32_t WINAPI qbcopyatt(int16_t, qbrec *record, int16_t att_id, int32_t *length, char *out, int32_t size)
+extern "C" int32_t WINAPI qbcopyatt(int16_t, qbrec *record, int16_t att_id, int32_t *length, char *out,
+                                    int32_t size) noexcept
 {
     if (out && size > 0)
         out[0] = '\0';
@@ -210,7 +212,8 @@ extern "C" int32_t WINAPI qbcopyatt(int16_t, qbrec *record, int16_t att_id, int3
     });
 }
 
-extern "C" int32_t WINAPI qbcopywsz(int16_t, qbrec *record, int16_t att_id, wchar_t *out, int16_t size_bytes, int32_t)
+extern "C" int32_t WINAPI qbcopywsz(int16_t, qbrec *record, int16_t att_id, wchar_t *out, int16_t size_bytes,
+                                    int32_t) noexcept
 {
     const int capacity = size_bytes / 2; // in UTF-16 units, terminator included
     if (out && capacity > 0)
@@ -228,7 +231,7 @@ extern "C" int32_t WINAPI qbcopywsz(int16_t, qbrec *record, int16_t att_id, wcha
     });
 }
 
-extern "C" void WINAPI qbreleaserec(qbrec *record)
+extern "C" void WINAPI qbreleaserec(qbrec *record) noexcept
 {
     delete record;
 }

@@ -8,10 +8,11 @@
 #include <string>
 
 #include "files/file_paths.h"
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "units/unit_settings.h"
 #include "util/guard.h"
+#include "util/text_util.h"
 
 namespace kavo {
 namespace {
@@ -158,23 +159,23 @@ using kavo::module_state;
 static_assert(sizeof(OPENFILENAMEW) == 88, "the dialog record of 32-bit hosts");
 #endif
 
-extern "C" int32_t WINAPI qa_findfile(char *out, const char *name, int32_t show_message)
+extern "C" int32_t WINAPI qa_findfile(char *out, const char *name, int32_t show_message) noexcept
 {
     return kavo::guarded(0, [&] { return kavo::find_in_search_dirs(out, name, show_message); });
 }
 
-extern "C" int32_t WINAPI qa_findfilew(wchar_t *out, const wchar_t *name, int32_t show_message)
+extern "C" int32_t WINAPI qa_findfilew(wchar_t *out, const wchar_t *name, int32_t show_message) noexcept
 {
     return kavo::guarded(0, [&] { return kavo::find_in_search_dirs(out, name, show_message); });
 }
 
-extern "C" void WINAPI qa_ini_modified(void)
+extern "C" void WINAPI qa_ini_modified(void) noexcept
 {
     kavo::guarded_void([] { kavo::readUnitSystemSetting(); });
 }
 
 extern "C" int32_t WINAPI qa_openfile_dlg(HWND owner, const wchar_t *filter, char *folder, char *file, int32_t size,
-                                          const wchar_t *title)
+                                          const wchar_t *title) noexcept
 {
     return kavo::guarded(-1, [&] {
         return kavo::run_file_dialog({owner, filter, nullptr, folder, file, size, title}, false);
@@ -182,7 +183,7 @@ extern "C" int32_t WINAPI qa_openfile_dlg(HWND owner, const wchar_t *filter, cha
 }
 
 extern "C" int32_t WINAPI qa_savefile_dlg(HWND owner, const wchar_t *filter, const wchar_t *default_extension,
-                                          char *folder, char *file, int32_t size, const wchar_t *title)
+                                          char *folder, char *file, int32_t size, const wchar_t *title) noexcept
 {
     return kavo::guarded(-1, [&] {
         return kavo::run_file_dialog({owner, filter, default_extension, folder, file, size, title}, true);

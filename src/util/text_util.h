@@ -21,4 +21,8 @@ bool ascii_iequal(const char *a, const char *b, std::size_t limit = static_cast<
 int smart_sprint(char *buffer, int size, double value, int decimals);
 int smart_sprint_w(char16_t *buffer, int size, double value, int decimals);
 
+// Copies src into a fixed field of `capacity` bytes, cutting what does not
+// fit; a null src gives an empty field.
+void copy_cut(char *field, std::size_t capacity, const char *src);
+
 } // namespace kavo

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "frame/module_state.h"
+#include "util/module_state.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 
@@ -55,7 +55,7 @@ UINT question_type(uint32_t kind)
 
 } // namespace kavo
 
-extern "C" int32_t WINAPI qa_msgbox(HWND owner, uint32_t kind, const char *text)
+extern "C" int32_t WINAPI qa_msgbox(HWND owner, uint32_t kind, const char *text) noexcept
 {
     return kavo::guarded(0, [&] {
         HWND focus = GetFocus();

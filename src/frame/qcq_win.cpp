@@ -29,7 +29,7 @@ QcqState &qcq_state()
 
 using kavo::qcq_state;
 
-extern "C" int32_t WINAPI qcq_init(const char *file1, const char *file2)
+extern "C" int32_t WINAPI qcq_init(const char *file1, const char *file2) noexcept
 {
     return kavo::guarded(-1, [&] {
         qcq_release();
@@ -40,7 +40,7 @@ extern "C" int32_t WINAPI qcq_init(const char *file1, const char *file2)
     });
 }
 
-extern "C" void WINAPI qcq_release(void)
+extern "C" void WINAPI qcq_release(void) noexcept
 {
     kavo::QcqState &state = qcq_state();
     if (state.handle < 0)
@@ -50,12 +50,12 @@ extern "C" void WINAPI qcq_release(void)
     state.openCount = 0;
 }
 
-extern "C" int16_t WINAPI qcq_handle(void)
+extern "C" int16_t WINAPI qcq_handle(void) noexcept
 {
     return qcq_state().handle;
 }
 
-extern "C" int16_t WINAPI qcq_openDOS(void)
+extern "C" int16_t WINAPI qcq_openDOS(void) noexcept
 {
     kavo::QcqState &state = qcq_state();
     if (state.openCount < 0)
@@ -68,20 +68,20 @@ extern "C" int16_t WINAPI qcq_openDOS(void)
     return state.handle;
 }
 
-extern "C" void WINAPI qcq_closeDOS(void)
+extern "C" void WINAPI qcq_closeDOS(void) noexcept
 {
     kavo::QcqState &state = qcq_state();
     if (--state.openCount <= 0)
         qbendquick(state.handle);
 }
 
-extern "C" void WINAPI qcq_closeDOStotally(void)
+extern "C" void WINAPI qcq_closeDOStotally(void) noexcept
 {
     qcq_state().openCount = 1;
     qcq_closeDOS();
 }
 
-extern "C" int16_t WINAPI qcq_open_for_update(void)
+extern "C" int16_t WINAPI qcq_open_for_update(void) noexcept
 {
     kavo::QcqState &state = qcq_state();
     if (qbfileisopen(state.handle))
