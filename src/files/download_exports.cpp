@@ -6,9 +6,10 @@
 
 #include "files/download_win.h"
 #include "util/module_state.h"
-#include "frame/text_convert.h"
+#include "util/text_convert.h"
 #include "kavoapi.h"
 #include "util/guard.h"
+#include "util/text_util.h"
 #include "util/gwmem.h"
 
 namespace kavo {

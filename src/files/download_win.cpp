@@ -6,8 +6,9 @@
 
 #include "dialogs/message.h"
 #include "util/module_state.h"
-#include "frame/text_convert.h"
+#include "util/text_convert.h"
 #include "util/guard.h"
+#include "util/text_util.h"
 #include "util/gwmem.h"
 
 namespace kavo {

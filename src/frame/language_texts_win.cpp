@@ -7,7 +7,7 @@
 #include <string>
 
 #include "frame/language.h"
-#include "frame/text_convert.h"
+#include "util/text_convert.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 #include "util/gwmem.h"

@@ -1,5 +1,5 @@
 // The exported conversions and the helpers the language texts use.
-#include "frame/text_convert.h"
+#include "util/text_convert.h"
 
 #include <cstdint>
 #include <string>
