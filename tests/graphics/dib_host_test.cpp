@@ -99,15 +99,6 @@ TEST(DibRead, EightBitWithoutColoursUsedHasAFullTable)
     qa_dib_release(dib);
 }
 
-TEST(DibRead, TwentyFourBitHasNoPalette)
-{
-    const std::string path = temp_file("kavo24.bmp", red_bmp(4, 4));
-    void *dib = qa_dib_read(path.c_str());
-    ASSERT_NE(dib, nullptr);
-    EXPECT_EQ(qa_dib_create_palette(dib), nullptr);
-    qa_dib_release(dib);
-}
-
 TEST(DibRead, RefusalsShowTheirMessage)
 {
     Bytes tiny_header = bmp_file(2, 2, 24, 0, 0, 0);
@@ -164,7 +155,7 @@ TEST(DibRead, GifNamesGoToTheGifReaderWhateverTheContents)
     EXPECT_EQ(watch.seen()[0].message(), "Uknown GIF-file-format!");
 }
 
-TEST(GifRead, MessagesOfTheRefusals)
+TEST(GifRead, RefusalsShowTheirMessage)
 {
     using kavo_test::GifPlan;
     auto gif = [](auto change) {

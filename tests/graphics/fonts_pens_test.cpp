@@ -79,7 +79,7 @@ TEST_F(FontsPens, UnknownFontInfoAndSelection)
     SelectObject(dc_, before);
 }
 
-TEST_F(FontsPens, Pens)
+TEST_F(FontsPens, PenIsMadeAgainForANewWidthButNotForAStyle)
 {
     EXPECT_EQ(qapen_check("P1", PS_SOLID, 5, 1, 2, 3), 0);
     EXPECT_EQ(qapen_check("P1", PS_DASH, 5, 1, 2, 3), 0) << "the style is not compared";
@@ -137,7 +137,7 @@ TEST_F(FontsPens, SystemFontFollowsTheLanguage)
     kavo::language_codepage = 0;
 }
 
-TEST_F(FontsPens, FontFactories)
+TEST_F(FontsPens, FactoriesTakeHeightCharsetAndCutFaceNames)
 {
     LOGFONTA made{};
     HFONT gui = qafont_create_gui_font(17, 600);

@@ -102,7 +102,7 @@ TEST(GifDecoder, CodeBeyondTheTableIsTakenAsTheNextFreeSlot)
     EXPECT_EQ(Bytes(d.dib.begin() + 56, d.dib.begin() + 59), (Bytes{1, 1, 1}));
 }
 
-TEST(GifDecoder, Refusals)
+TEST(GifDecoder, BadFilesAreRefusedWithTheirStatus)
 {
     struct Case {
         const char *what;
@@ -148,7 +148,7 @@ TEST(GifDecoder, CodeSizeNineIsAccepted)
     EXPECT_EQ(d.dib[56], 300 & 0xFF) << "an index above 255 keeps its low byte";
 }
 
-TEST(GifDecoder, SignatureAndMemory)
+TEST(GifDecoder, BadSignatureAndNoMemoryAreRefused)
 {
     GifPlan plan;
     plan.data = kZeroOneZero;

@@ -41,7 +41,7 @@ Bytes placeable_file(int left, int top, int right, int bottom, const Bytes &bits
     return b;
 }
 
-TEST(Wmf, ReadDrawAndRestore)
+TEST(Wmf, DrawingRestoresTheMappingAndClipboardGetsACopy)
 {
     const std::string path = temp_file("kavo_square.wmf", placeable_file(0, 0, 200, 100, black_square_bits()));
     float aspect = 0;
@@ -99,7 +99,7 @@ TEST(Wmf, ReadDrawAndRestore)
     DeleteMetaFile(metafile);
 }
 
-TEST(Wmf, Refusals)
+TEST(Wmf, RefusedFilesShowTheirMessage)
 {
     Bytes broken = black_square_bits();
     broken[18] = 0xFF; // the first record's size runs past the end

@@ -79,7 +79,7 @@ TEST(UnitTransformUS, FactorsAgreeWithExactConstantsBothWays)
     EXPECT_FLOAT_EQ(legacy_transform(kUnitUS, 10, 100.0f, false).value, 212.0f);
 }
 
-TEST(UnitTransform, KnownIdsPerSystem)
+TEST(UnitTransform, UnknownIdsGiveTheValueBackUnchanged)
 {
     for (int16_t system = 0; system < 5; ++system) {
         for (int32_t property = 5; property <= 35; ++property) {
@@ -134,7 +134,7 @@ TEST(LegacyTransform, WholeFeetAndInchesCarryTwelveInches)
     EXPECT_EQ(legacy_transform(kUnitUS, 8, 2.0f, true).value, 2.0f) << "display only";
 }
 
-TEST(RoundTwoDigits, ModesAndMagnitudes)
+TEST(RoundTwoDigits, RoundingModesKeepTwoDigitsAtEveryMagnitude)
 {
     const struct {
         float display;

@@ -1,5 +1,5 @@
-// The database file format and the language table parser, with hostile
-// input: every cut and every changed byte must give a clean refusal.
+// The database file format and the language table parser: every cut gives
+// a clean refusal (changed bytes are the fuzz target's).
 #include <gtest/gtest.h>
 
 #include "vantmods/lang_table.h"
@@ -60,29 +60,6 @@ TEST(RecordDatabase, EveryTruncationIsRefused)
         EXPECT_FALSE(vantmods::decode_database(files->data.substr(0, n), files->index)) << "data cut at " << n;
     for (std::size_t n = 0; n < files->index.size(); ++n)
         EXPECT_FALSE(vantmods::decode_database(files->data, files->index.substr(0, n))) << "index cut at " << n;
-}
-
-TEST(RecordDatabase, ChangedBytesNeverReadOutsideTheFiles)
-{
-    auto files = vantmods::encode_database(sample_records());
-    ASSERT_TRUE(files);
-    // Each byte set to values that make lengths and offsets huge or wrong;
-    // under the sanitizers a read past the bytes fails the test.
-    for (std::string *file : {&files->data, &files->index}) {
-        for (std::size_t i = 0; i < file->size(); ++i) {
-            for (unsigned char v : {0x00, 0x01, 0x7F, 0xFF}) {
-                std::string changed = *file;
-                changed[i] = static_cast<char>(v);
-                const bool is_data = file == &files->data;
-                auto db = vantmods::decode_database(is_data ? changed : files->data, is_data ? files->index : changed);
-                if (!db)
-                    continue;
-                for (const Record &r : db->records())
-                    for (const auto &a : r.attributes)
-                        EXPECT_LE(a.text.size(), files->data.size());
-            }
-        }
-    }
 }
 
 TEST(RecordDatabase, IndexMustAgreeWithTheDataFile)

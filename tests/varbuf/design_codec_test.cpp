@@ -34,7 +34,7 @@ std::string join(std::initializer_list<std::string> parts)
     return text;
 }
 
-TEST(DesignReader, BeamWithBothCases)
+TEST(DesignReader, BeamWithBothCasesFillsTheSummaryFromTheSCase)
 {
     auto d = new_design();
     d->module_count = 5;
@@ -57,7 +57,7 @@ TEST(DesignReader, BeamWithBothCases)
     EXPECT_STREQ(d->installation.tag, "D1");
 }
 
-TEST(DesignReader, DesignCaseOfTheWCase)
+TEST(DesignReader, WCaseTakesItsDesignCaseFromTheLowByte)
 {
     for (const auto &[bcw, expected] : {std::pair{"BCW=2", 2}, {"BCW=1", 1}, {"BCW=258", 2}}) {
         auto d = new_design();
@@ -68,7 +68,7 @@ TEST(DesignReader, DesignCaseOfTheWCase)
     }
 }
 
-TEST(DesignReader, QPerUnit)
+TEST(DesignReader, QPerUnitDividesByTheCountsButNotOeQ)
 {
     const struct {
         const char *counts, *beam_q, *oe_q;
@@ -106,7 +106,7 @@ TEST(DesignReader, OeValuesFillTheSummary)
     EXPECT_EQ(+d->module_count, 0);
 }
 
-TEST(DesignReader, ProductKindsInTurn)
+TEST(DesignReader, OnlyOneProductKindIsTakenInItsOrder)
 {
     const struct {
         std::string product;

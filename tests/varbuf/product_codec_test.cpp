@@ -43,7 +43,7 @@ TEST(BeamCodec, CaseFlagsAndGroupStatesChooseTheGroups)
     EXPECT_EQ(beam_text(b, false, false), "CNB=CN1|CNC=0|CFL=1200");
 }
 
-TEST(BeamCodec, ReaderGroups)
+TEST(BeamCodec, IncompleteGroupLeavesItsStateZero)
 {
     const struct {
         const char *text;
@@ -98,7 +98,7 @@ std::string panel_text(const panel_module &p, bool s_case, bool w_case)
     return written([&](char *t, int n) { kavo::write_panel(p, s_case, w_case, t, n); });
 }
 
-TEST(PanelCodec, WriterAndReader)
+TEST(PanelCodec, CaseFlagsAndGroupStatesChooseWhatTravels)
 {
     panel_module p = {};
     p.s1_state = 3;
@@ -128,7 +128,7 @@ TEST(PanelCodec, WriterAndReader)
     EXPECT_EQ(+back.pfa_state, 3);
 }
 
-TEST(MCodec, CasesAndStates)
+TEST(MCodec, StatesNotCaseFlagsDecideTheOptionalItems)
 {
     m_data m = {};
     m.mas = -2;
