@@ -58,6 +58,7 @@ TEST(GifDecoder, ThreeByOneImageGivesOnePaddedRow)
     EXPECT_EQ(u32(d.dib, 0), 40u);
     EXPECT_EQ(u32(d.dib, 4), 3u);
     EXPECT_EQ(u32(d.dib, 8), 1u);
+    EXPECT_EQ(d.dib[14], 8) << "bits per pixel";
     EXPECT_EQ(u32(d.dib, 20), 4u) << "image size";
     EXPECT_EQ(u32(d.dib, 24), 1000u);
     EXPECT_EQ(u32(d.dib, 32), 4u) << "flags 0x81: four colours";

@@ -49,13 +49,8 @@ TEST(Wmf, DrawingRestoresTheMappingAndClipboardGetsACopy)
     ASSERT_NE(metafile, nullptr);
     EXPECT_FLOAT_EQ(aspect, 0.5f);
 
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 200);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all = {0, 0, 200, 200};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    kavo_test::Surface surface(200, 200);
+    HDC dc = surface.dc;
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, 3, 5, nullptr);
     SetViewportExtEx(dc, 3, 5, nullptr);
@@ -81,9 +76,6 @@ TEST(Wmf, DrawingRestoresTheMappingAndClipboardGetsACopy)
     EXPECT_EQ(GetPixel(dc, 115, 75), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc, 125, 75), RGB(255, 255, 255));
     EXPECT_EQ(GetPixel(dc, 25, 85), RGB(255, 255, 255));
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 
     ASSERT_NE(qa_wmf_to_clipboard(metafile, 150, 80), 0);
     ASSERT_TRUE(OpenClipboard(nullptr));

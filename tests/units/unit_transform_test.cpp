@@ -114,7 +114,8 @@ TEST(LegacyTransform, InvalidIdsInEverySystem)
             EXPECT_FALSE(t.known) << system << "/" << property;
             EXPECT_EQ(t.value, 3.0f);
         }
-        EXPECT_TRUE(legacy_transform(system, 8, 1.0f, false).known);
+        for (int32_t property : {0, 1, 3, 8, 12, 14})
+            EXPECT_TRUE(legacy_transform(system, property, 1.0f, false).known) << system << "/" << property;
     }
 }
 

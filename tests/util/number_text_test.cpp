@@ -1,3 +1,4 @@
+#include "util/guard.h"
 #include "util/number_text.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,19 @@ TEST(FormatNumbers, NoRoomForTheTerminatorGivesNothingAndZeroSizeTouchesNothing)
     EXPECT_EQ(format_fixed(untouched, 0, 2.5, 1), 0u);
     EXPECT_EQ(format_int(untouched, 0, 1), 0u);
     EXPECT_STREQ(untouched, "#");
+}
+
+TEST(CopyCut, ZeroCapacityTouchesNothingAndTextsAreCutWithTheirTerminator)
+{
+    const struct {
+        std::size_t capacity;
+        const char *src, *field;
+    } cases[] = {{0, "abc", "#####"}, {1, "abc", ""}, {3, "abc", "ab"}, {4, "abc", "abc"}, {4, nullptr, ""}};
+    for (const auto &c : cases) {
+        char field[6] = "#####";
+        kavo::copy_cut(field, c.capacity, c.src);
+        EXPECT_STREQ(field, c.field) << c.capacity;
+    }
 }
 
 } // namespace

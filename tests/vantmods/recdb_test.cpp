@@ -81,7 +81,7 @@ TEST(LanguageTable, BuildsTheListAndOneRecordPerRow)
                                                       "\r\n"
                                                       "2001\tOK\tJa\r\n"
                                                       "7\ttab\\there\\\\\t\n"
-                                                      "8\n");
+                                                      "9\n");
     ASSERT_EQ(table.error_line, 0) << table.error;
     auto db = vantmods::decode_database(vantmods::encode_database(table.records)->data,
                                         vantmods::encode_database(table.records)->index);
@@ -94,8 +94,8 @@ TEST(LanguageTable, BuildsTheListAndOneRecordPerRow)
     const Record *seven = db->find("S", 7);
     EXPECT_EQ(seven->find(1512)->text, "tab\there\\");
     EXPECT_EQ(seven->find(1513), nullptr); // empty cell: no text
-    ASSERT_NE(db->find("S", 8), nullptr);
-    EXPECT_TRUE(db->find("S", 8)->attributes.empty());
+    ASSERT_NE(db->find("S", 9), nullptr);
+    EXPECT_TRUE(db->find("S", 9)->attributes.empty());
 }
 
 TEST(LanguageTable, ErrorsNameTheirLine)
@@ -118,6 +118,8 @@ TEST(LanguageTable, ErrorsNameTheirLine)
         EXPECT_FALSE(table.error.empty()) << c.text;
         EXPECT_TRUE(table.records.empty()) << c.text;
     }
+    EXPECT_EQ(vantmods::parse_language_table("id\t1512:English\nx1\ta\n").error, "text id \"x1\" is not a number");
+    EXPECT_EQ(vantmods::parse_language_table("id\t1512:English\n1\tbad\\q\n").error, "bad escape in cell 2");
 }
 
 } // namespace

@@ -18,7 +18,7 @@ std::unique_ptr<designdata> new_design()
     return d;
 }
 
-TEST(CodecExports, NullRecordsAndTextsGiveResults)
+TEST(CodecExports, NullRecordsAndTextsGiveResultsNotCrashes)
 {
     char text[64] = "";
     room r = {};
@@ -59,7 +59,7 @@ TEST(CodecExports, CaseFlagsUseTheirLow16Bits)
     EXPECT_NE(std::string(text).find("BQ1=1.00"), std::string::npos);
 }
 
-TEST(CodecExports, ParametersThroughTheHostsRecords)
+TEST(CodecExports, ParametersStayInsideTheHostsRecordsAndBuffers)
 {
     auto d = new_design();
     // The count of a design sits at an odd offset: the set must manage.
@@ -73,14 +73,6 @@ TEST(CodecExports, ParametersThroughTheHostsRecords)
     EXPECT_EQ(qa_varbuf_write_params(d.get(), text, 200), -2);
     EXPECT_STREQ(text, "P1=2|P2=1200");
 
-    char value[11] = "";
-    EXPECT_EQ(qa_get_propar(d->propar, d->propar_count, "p2", value), 0);
-    EXPECT_STREQ(value, "1200");
-    EXPECT_EQ(qa_varbuf_write_md_params(d.get(), "K1=1,AC=X1,Y2"), 0);
-    EXPECT_EQ(+d->propar_count, 1);
-    EXPECT_EQ(qa_is_accessory_set(d.get(), "X1"), 1);
-    EXPECT_EQ(qa_is_accessory_set(d.get(), "Y2"), 0);
-
     EXPECT_EQ(qa_varbuf_write_params_ex(d->propar, "", 0xFFFF, text, sizeof text), 0); // count -1
     EXPECT_STREQ(text, "");
     beam_module b = {};
@@ -91,8 +83,6 @@ TEST(CodecExports, ParametersThroughTheHostsRecords)
     std::vector<char> out(std::strlen(first) + std::strlen(second) + std::strlen(third) + 3, 'x');
     qa_ext_params_to_szv(first, second, third, out.data());
     EXPECT_STREQ(out.data(), "P1=2|P2=1200|P3=4|AC=A1,B2");
-    EXPECT_EQ(qa_find_ext_param_value(first, second, third, "P3", value, sizeof value), 1);
-    EXPECT_STREQ(value, "4");
 }
 
 } // namespace

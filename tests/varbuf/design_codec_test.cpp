@@ -131,6 +131,30 @@ TEST(DesignReader, OnlyOneProductKindIsTakenInItsOrder)
     }
 }
 
+TEST(DesignReader, SummaryTakesTheCaseAndAValuesOfTheProductRead)
+{
+    const struct {
+        std::string product;
+        int16_t design_case;
+        float a_value, ad;
+        const char *beam_w_tag;
+    } cases[] = {
+        {kBeamS, 0, 3.5f, 0, ""}, // no W group: its tag stays empty
+        {"PQ1=3|PT2=1|PT3=1|PQ2=1|PCS=1|PAP=2.5|PFA=4", 0, 2.5f, 4, ""},
+        {"MQS=1|MTS=1|MAP=6.5|MPP=8", 0, 6.5f, 8, ""},
+        {"MQS=0.00001|MTS=1|MAP=6.5|MPP=8", 0, 0, 0, ""}, // no Q: no A values
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.product);
+        auto d = new_design();
+        EXPECT_EQ(read(*d, join({kRoom, kInstallation, c.product})), 1);
+        EXPECT_EQ(+d->design_case, c.design_case);
+        EXPECT_EQ(+d->summary.a_value, c.a_value);
+        EXPECT_EQ(+d->summary.ad, c.ad);
+        EXPECT_STREQ(d->beams[0].w_tag, c.beam_w_tag);
+    }
+}
+
 TEST(DesignReader, RoomAndInstallationAreRequired)
 {
     for (const std::string &text : {join({kInstallation, kBeamS, "RNM=x"}), join({kRoom, kBeamS}), std::string()}) {
