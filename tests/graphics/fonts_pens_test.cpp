@@ -162,11 +162,7 @@ TEST_F(FontsPens, FactoriesTakeHeightCharsetAndCutFaceNames)
     EXPECT_EQ(made.lfHeight, -20);
     DeleteObject(pixel);
 
-    EXPECT_EQ(qafont_cxpix_arial("Wi", 10), 13);
     EXPECT_EQ(qafont_cxpix_arial_wc(L"Wi", 10), 13);
-    EXPECT_EQ(qafont_codepage_for_charset(204), 1251u);
-    EXPECT_EQ(qafont_codepage_for_charset(163), 0u);
-    EXPECT_EQ(qafont_get_charsetID("Swiss-Russian"), 204);
 }
 
 TEST_F(FontsPens, ReleaseDeletesEveryObject)
