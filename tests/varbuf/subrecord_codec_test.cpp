@@ -198,6 +198,7 @@ TEST(SurfacesCodec, NothingWithoutSinAndTheSharedCeilingKey)
 {
     surfaces s = {};
     s.walls[2].wh = 3.0f;
+    s.walls[3].ww = 1.5f; // the last wall
     EXPECT_EQ(written([&](char *t, int n) { kavo::write_surfaces(s, t, n); }), "");
     s.sin = 1;
     s.ceilings[1].cl = 2.5f;
@@ -205,6 +206,7 @@ TEST(SurfacesCodec, NothingWithoutSinAndTheSharedCeilingKey)
     const std::string text = written([&](char *t, int n) { kavo::write_surfaces(s, t, n); });
     EXPECT_EQ(text.substr(0, 40), "SCH=0|SIN=1|SAM=0.00|SIR=0.000|WH0=0.0|W");
     EXPECT_NE(text.find("CL1=2.5|CW1=0.0|CT1=0|CA1=0.0|CS1=0.0|CL1=7.5|CI1=0.0|CU1=0.000"), std::string::npos);
+    EXPECT_NE(text.find("|WW3=1.5|"), std::string::npos);
     surfaces back;
     EXPECT_EQ(read_into(back, text.c_str(), kavo::read_surfaces), 0);
     EXPECT_EQ(+back.valid, 3);
@@ -227,7 +229,7 @@ TEST(OeCodec, UnsetStatesKeepTheirItemsOut)
     oe.oad = 3;
     EXPECT_EQ(text(), "OAD=3.00|EQV=12.50|EAD=0.00");
     oe.edp_state = 1;
-    oe.olr_state = 2;
+    oe.olr_state = 1;
     oe.or_[7] = 1;
     EXPECT_EQ(text(), "OAD=3.00|OLR=0.00|ORR=0.00|OCR=0.00|OR0=0.00|OR1=0.00|OR2=0.00|OR3=0.00|OR4=0.00|"
                       "OR5=0.00|OR6=0.00|OR7=1.00|EQV=12.50|EDP=0.00|EAD=0.00");
