@@ -67,27 +67,6 @@ TEST_F(BoxTest, CheckBoxResultFollowsTheTickNotTheButton)
     }
 }
 
-TEST_F(BoxTest, TemplatesHaveTheirControls)
-{
-    struct Case {
-        int template_id;
-        std::vector<int> controls;
-    };
-    const Case cases[] = {{381, {kMessage, kCheck, IDOK, 51}}, {382, {kMessage, 51, kCountdown}},
-                          {383, {kMessage, 51, kCountdown}}};
-    HMODULE module = GetModuleHandleA("KavoApi.dll");
-    for (const Case &c : cases) {
-        HWND box = CreateDialogParamA(module, MAKEINTRESOURCEA(c.template_id), nullptr, nullptr, 0);
-        ASSERT_NE(box, nullptr) << c.template_id;
-        for (int id : c.controls)
-            EXPECT_NE(GetDlgItem(box, id), nullptr) << c.template_id << " control " << id;
-        char caption[50];
-        GetWindowTextA(box, caption, sizeof caption);
-        EXPECT_STREQ(caption, "Norvane HELP");
-        DestroyWindow(box);
-    }
-}
-
 TEST_F(BoxTest, TimedBoxCountsDownAndClosesItself)
 {
     DialogWatch watch;

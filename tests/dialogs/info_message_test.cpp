@@ -41,24 +41,4 @@ TEST_F(InfoMessage, WithoutOwnerIsTaskModalWithTheModuleCaption)
     EXPECT_EQ(GetFocus(), edit_);
 }
 
-TEST_F(InfoMessage, WithOwnerIsOwnedAndGivesTheFocusBack)
-{
-    kavo_test::DialogWatch watch;
-    EXPECT_EQ(kavo::info_message(frame_, "owned"), IDOK);
-    ASSERT_EQ(watch.seen().size(), 1u);
-    EXPECT_EQ(watch.seen()[0].owner, frame_);
-    EXPECT_EQ(watch.seen()[0].caption, "Kavo");
-    EXPECT_EQ(GetFocus(), edit_);
-}
-
-TEST_F(InfoMessage, QuestionsReturnThePlatformButton)
-{
-    {
-        kavo_test::DialogWatch cancel(IDCANCEL);
-        EXPECT_EQ(kavo::platform_message(frame_, "Go on?", MB_OKCANCEL | MB_ICONQUESTION), IDCANCEL);
-    }
-    kavo_test::DialogWatch yes(IDYES);
-    EXPECT_EQ(kavo::platform_message(nullptr, "Go on?", MB_YESNO | MB_ICONQUESTION), IDYES);
-}
-
 } // namespace

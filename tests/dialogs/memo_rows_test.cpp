@@ -90,6 +90,8 @@ TEST(MemoRows, SmallBuffersAndBrokenRecords)
     qat_memoinfo info;
     kavo::memo_init(&info, "abc", 0, 10);
     char row[2] = {'x', 'x'};
+    EXPECT_EQ(kavo::memo_next_row(&info, row, 0), 0);
+    EXPECT_EQ(row[0], 'x') << "a zero-size row is never written";
     EXPECT_EQ(kavo::memo_next_row(&info, row, 1), 0) << "no room for a character";
     EXPECT_EQ(row[0], 0);
     EXPECT_EQ(row[1], 'x');

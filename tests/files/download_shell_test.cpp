@@ -68,7 +68,9 @@ class Download : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        kavo::module_attach(GetModuleHandleA(nullptr));
+        // What the DLL's attach sets up for these objects.
+        kavo::module_state().messageCaption = kavo::kDefaultCaption;
+        kavo::model_cache_reset();
         qa_set_net_download_info(0, "user", "pw", server_.url("/m").c_str(), "");
     }
     void TearDown() override

@@ -86,19 +86,6 @@ TEST_F(FileSearch, FoldersInOrderAndTheMessageWhenAskedFor)
     EXPECT_EQ(qa_findfile(out, std::string(400, 'n').c_str(), 0), 0) << "a path of at most 299 characters";
 }
 
-TEST_F(FileSearch, EmptyFolderFieldsSearchBelowTheRoot)
-{
-    const std::string below_root = a_.path().substr(3); // without "C:\"
-    a_.add("r.dat");
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(sizeof previous, previous);
-    SetCurrentDirectoryA(a_.path().substr(0, 3).c_str());
-    char out[300];
-    EXPECT_EQ(qa_findfile(out, (below_root + "\\r.dat").c_str(), 0), 1);
-    EXPECT_EQ(out, "\\" + below_root + "\\r.dat");
-    SetCurrentDirectoryA(previous);
-}
-
 // Types `name` into a file dialog's name field and presses OK, or presses
 // Cancel when name is null.
 std::function<void(HWND)> choose(const wchar_t *name)

@@ -45,12 +45,15 @@ TEST(SmartSprint, CutsToTheBufferSize)
     EXPECT_EQ(kavo::smart_sprint(big, sizeof big, 1.0, 100000), 1); // huge decimals still trim to "1"
 }
 
-TEST(UpcaseNordic, LatinOneLetters)
+TEST(UpcaseNordic, OnlyAsciiAndNordicLettersChangeNotTheirNeighbours)
 {
-    char text[] = "S\xe4\xe4t\xf6 \xe5 abc-123 \xfc";
+    char text[] = "S\xe4\xe4t\xf6 \xe5 abc-123 \xfc`xyz{";
     kavo::upcase_nordic(text);
-    EXPECT_STREQ(text, "S\xc4\xc4T\xd6 \xc5 ABC-123 \xfc");
+    EXPECT_STREQ(text, "S\xc4\xc4T\xd6 \xc5 ABC-123 \xfc`XYZ{");
     kavo::upcase_nordic(nullptr);
+    EXPECT_TRUE(kavo::ascii_iequal("aZ", "Az", 3));
+    EXPECT_FALSE(kavo::ascii_iequal("{", "[", 2));
+    EXPECT_FALSE(kavo::ascii_iequal("`", "@", 2));
 }
 
 } // namespace

@@ -110,12 +110,6 @@ TEST_F(DefaultRoomCache, FirstReadTakesTheStoredRoomOrTheBuiltInOne)
     }
 }
 
-TEST_F(DefaultRoomCache, ValueLongerThanTheReadIsNotUsed)
-{
-    store_value("RLE=4.50|RNT=" + std::string(700, 'x') + "|RRT=1");
-    EXPECT_EQ(+module_.current().rle, 10.0f);
-}
-
 TEST_F(DefaultRoomCache, LoadedOnceThenRegistryChangesAreNotSeen)
 {
     EXPECT_EQ(+module_.current().rle, 10.0f);

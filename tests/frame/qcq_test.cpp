@@ -47,7 +47,7 @@ TEST_F(QcqTest, TheHostReadsThroughTheHandle)
     EXPECT_EQ(qbfileisopen(handle), 0);
 }
 
-TEST_F(QcqTest, NestedReadsAndUpdate)
+TEST_F(QcqTest, NestedReadsCloseOnlyAtTheLastClose)
 {
     const int16_t handle = qcq_handle();
     qcq_openDOS();
@@ -65,7 +65,7 @@ TEST_F(QcqTest, NestedReadsAndUpdate)
     EXPECT_EQ(qbfileisopen(handle), 0);
 }
 
-TEST_F(QcqTest, FailuresAreReported)
+TEST_F(QcqTest, MissingOrDamagedFilesShowTheirMessage)
 {
     const std::string missing = files_.index + ".missing";
     {

@@ -40,7 +40,7 @@ protected:
     }
 };
 
-TEST_F(Registry, GeneralAccess)
+TEST_F(Registry, ValuesAreNeverReadPastTheSizeAndComeBackTerminated)
 {
     qareg_key key, expected = {};
     std::memset(&key, 0xCC, sizeof key);

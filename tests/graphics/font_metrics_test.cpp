@@ -35,7 +35,7 @@ TEST(FontMetrics, LanguageNamesGiveCharacterSets)
     EXPECT_EQ(kavo::charset_for_language(long_name.c_str()), 0) << "only the first 99 characters count";
 }
 
-TEST(FontMetrics, ArialWidths)
+TEST(FontMetrics, ArialWidthsRoundUpAndSumIn16Bits)
 {
     const struct {
         const char *text;

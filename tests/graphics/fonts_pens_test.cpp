@@ -79,7 +79,7 @@ TEST_F(FontsPens, UnknownFontInfoAndSelection)
     SelectObject(dc_, before);
 }
 
-TEST_F(FontsPens, Pens)
+TEST_F(FontsPens, PenIsMadeAgainForANewWidthButNotForAStyle)
 {
     EXPECT_EQ(qapen_check("P1", PS_SOLID, 5, 1, 2, 3), 0);
     EXPECT_EQ(qapen_check("P1", PS_DASH, 5, 1, 2, 3), 0) << "the style is not compared";
@@ -137,7 +137,7 @@ TEST_F(FontsPens, SystemFontFollowsTheLanguage)
     kavo::module_state().languageCodepage = 0;
 }
 
-TEST_F(FontsPens, FontFactories)
+TEST_F(FontsPens, FactoriesTakeHeightCharsetAndCutFaceNames)
 {
     LOGFONTA made{};
     HFONT gui = qafont_create_gui_font(17, 600);
@@ -162,11 +162,7 @@ TEST_F(FontsPens, FontFactories)
     EXPECT_EQ(made.lfHeight, -20);
     DeleteObject(pixel);
 
-    EXPECT_EQ(qafont_cxpix_arial("Wi", 10), 13);
     EXPECT_EQ(qafont_cxpix_arial_wc(L"Wi", 10), 13);
-    EXPECT_EQ(qafont_codepage_for_charset(204), 1251u);
-    EXPECT_EQ(qafont_codepage_for_charset(163), 0u);
-    EXPECT_EQ(qafont_get_charsetID("Swiss-Russian"), 204);
 }
 
 TEST_F(FontsPens, ReleaseDeletesEveryObject)

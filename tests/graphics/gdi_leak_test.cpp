@@ -17,10 +17,6 @@
 
 namespace {
 
-using kavo_test::append16;
-using kavo_test::append32;
-using kavo_test::Bytes;
-
 DWORD gdi_objects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
 
 // Objects made through the module's imports and not yet deleted.
@@ -110,25 +106,7 @@ void redirect_gdi_imports(HMODULE module)
     }
 }
 
-std::string eight_bit_bmp()
-{
-    Bytes b = {'B', 'M'};
-    const uint32_t rows = 4 * 4;
-    append32(b, 14 + 40 + 1024 + rows);
-    append32(b, 0);
-    append32(b, 14 + 40 + 1024);
-    append32(b, 40);
-    append32(b, 4);
-    append32(b, 4);
-    append16(b, 1);
-    append16(b, 8);
-    for (int i = 0; i < 6; ++i)
-        append32(b, 0);
-    for (int i = 0; i < 256; ++i)
-        append32(b, static_cast<uint32_t>(i * 0x010101));
-    b.insert(b.end(), rows, 9);
-    return kavo_test::temp_file("kavo_leak.bmp", b);
-}
+std::string eight_bit_bmp() { return kavo_test::temp_file("kavo_leak.bmp", kavo_test::bmp_file(4, 4, 8, 0, 256, 9)); }
 
 void draw_everything(HDC dc, void *dib, const std::string &bmp, int round)
 {

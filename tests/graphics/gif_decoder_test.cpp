@@ -58,6 +58,7 @@ TEST(GifDecoder, ThreeByOneImageGivesOnePaddedRow)
     EXPECT_EQ(u32(d.dib, 0), 40u);
     EXPECT_EQ(u32(d.dib, 4), 3u);
     EXPECT_EQ(u32(d.dib, 8), 1u);
+    EXPECT_EQ(d.dib[14], 8) << "bits per pixel";
     EXPECT_EQ(u32(d.dib, 20), 4u) << "image size";
     EXPECT_EQ(u32(d.dib, 24), 1000u);
     EXPECT_EQ(u32(d.dib, 32), 4u) << "flags 0x81: four colours";
@@ -102,7 +103,7 @@ TEST(GifDecoder, CodeBeyondTheTableIsTakenAsTheNextFreeSlot)
     EXPECT_EQ(Bytes(d.dib.begin() + 56, d.dib.begin() + 59), (Bytes{1, 1, 1}));
 }
 
-TEST(GifDecoder, Refusals)
+TEST(GifDecoder, BadFilesAreRefusedWithTheirStatus)
 {
     struct Case {
         const char *what;
@@ -148,7 +149,7 @@ TEST(GifDecoder, CodeSizeNineIsAccepted)
     EXPECT_EQ(d.dib[56], 300 & 0xFF) << "an index above 255 keeps its low byte";
 }
 
-TEST(GifDecoder, SignatureAndMemory)
+TEST(GifDecoder, BadSignatureAndNoMemoryAreRefused)
 {
     GifPlan plan;
     plan.data = kZeroOneZero;

@@ -83,47 +83,39 @@ protected:
     HDC dc_ = nullptr;
 };
 
-TEST_F(Recording, RaisedPartInTheSmallFont)
+// Where each part goes is the walker's (tested in the core); here the
+// steps must reach the device context: the fonts' heights, the alignment,
+// the pen of the delta sign, the code page of the wide form.
+TEST_F(Recording, LabelStepsReachTheDeviceContext)
 {
-    EXPECT_EQ(qa_drawlabel(dc_, 100, 200, "m@t3", "MAIN", "SMALL", TA_TOP), 30);
-    EXPECT_EQ(drawn(), (Records{"align 0", "text 100 200 m", "text 124 200 3"}));
+    const struct {
+        const char *label, *main_font;
+        UINT align;
+        bool wide;
+        int32_t height;
+        Records drawn;
+    } cases[] = {
+        {"q@b2@@x", "MAIN", TA_BASELINE, false, 30,
+         {"align 24", "text 10 100 q", "text 27 103 2", "text 38 100 x"}},
+        {"@dt", "MAIN", TA_TOP, false, 30,
+         {"align 0", "move 10 126", "line 20 126", "line 15 116", "line 10 126", "text 25 100 t"}},
+        // Unknown fonts count as 30 and 18.
+        {"W@tW", "nofont", TA_TOP, false, 0, {"align 0", "text 10 100 W", "text 40 100 W"}},
+        // Byte 0x80 is the euro sign; \xE4 is 57.1 % of 30, 18 rounded up.
+        {"\xE4\x80", "MAIN", TA_TOP, true, 30, {"align 0", "text 10 100 <228>", "text 28 100 <8364>"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        if (!dc_)
+            dc_ = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+        const int32_t height = c.wide ? qa_drawlabelw(dc_, 10, 100, c.label, c.main_font, "SMALL", c.align)
+                                      : qa_drawlabel(dc_, 10, 100, c.label, c.main_font, "SMALL", c.align);
+        EXPECT_EQ(height, c.height);
+        EXPECT_EQ(drawn(), c.drawn);
+    }
 }
 
-TEST_F(Recording, LoweredPartWithBaseLineAlignment)
-{
-    EXPECT_EQ(qa_drawlabel(dc_, 10, 100, "q@b2@@x", "MAIN", "SMALL", TA_BASELINE), 30);
-    // b with bottom alignment: y + 30/10; "@@" returns to y.  q is 17 wide
-    // at 30, "2" is 11 wide at 18.
-    EXPECT_EQ(drawn(), (Records{"align 24", "text 10 100 q", "text 27 103 2", "text 38 100 x"}));
-}
-
-TEST_F(Recording, DeltaSignIsATriangleWithTheSelectedPen)
-{
-    qa_drawlabel(dc_, 100, 200, "@dt", "MAIN", "SMALL", TA_TOP);
-    EXPECT_EQ(drawn(), (Records{"align 0", "move 100 226", "line 110 226", "line 105 216", "line 100 226",
-                                "text 115 200 t"}));
-}
-
-TEST_F(Recording, UnknownFontsCountAsThirtyAndEighteen)
-{
-    EXPECT_EQ(qa_drawlabel(dc_, 0, 0, "W@tW@", "nofont", "nosmall", TA_TOP), 0);
-    EXPECT_EQ(drawn("text"), (Records{"text 0 0 W", "text 30 0 W"}));
-}
-
-TEST_F(Recording, EmptyLabelOnlySetsTheAlignment)
-{
-    EXPECT_EQ(qa_drawlabel(dc_, 5, 5, "", "MAIN", "SMALL", TA_BOTTOM), 30);
-    EXPECT_EQ(drawn(), (Records{"align 8"}));
-}
-
-TEST_F(Recording, WideFormDrawsWindows1252)
-{
-    EXPECT_EQ(qa_drawlabelw(dc_, 0, 0, "\xE4\x80", "MAIN", "SMALL", TA_TOP), 30);
-    // ä is 57.1 % of 30 (18 rounded up); byte 0x80 is the euro sign.
-    EXPECT_EQ(drawn("text"), (Records{"text 0 0 <228>", "text 18 0 <8364>"}));
-}
-
-TEST_F(Recording, Line)
+TEST_F(Recording, LineWithAnUnknownPenIsStillDrawn)
 {
     EXPECT_NE(qa_drawline(dc_, 1, 2, 30, 40, "GRID"), 0);
     EXPECT_NE(qa_drawline(dc_, -5, -6, 7, 8, "none"), 0);

@@ -44,6 +44,7 @@ TEST(WmfFormat, AspectOfTheBoundingBox)
     } cases[] = {
         {placeable(0, 0, 200, 100), 0.5f},
         {placeable(200, 100, 0, 0), 0.5f},
+        {placeable(0, 100, 200, 0), 0.5f},
         {placeable(10, 0, 10, 100), 1.0f},
         {placeable(-100, -300, 100, 300), 3.0f},
     };

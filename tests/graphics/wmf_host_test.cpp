@@ -41,7 +41,7 @@ Bytes placeable_file(int left, int top, int right, int bottom, const Bytes &bits
     return b;
 }
 
-TEST(Wmf, ReadDrawAndRestore)
+TEST(Wmf, DrawingRestoresTheMappingAndClipboardGetsACopy)
 {
     const std::string path = temp_file("kavo_square.wmf", placeable_file(0, 0, 200, 100, black_square_bits()));
     float aspect = 0;
@@ -49,13 +49,8 @@ TEST(Wmf, ReadDrawAndRestore)
     ASSERT_NE(metafile, nullptr);
     EXPECT_FLOAT_EQ(aspect, 0.5f);
 
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 200);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all = {0, 0, 200, 200};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    kavo_test::Surface surface(200, 200);
+    HDC dc = surface.dc;
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, 3, 5, nullptr);
     SetViewportExtEx(dc, 3, 5, nullptr);
@@ -81,9 +76,6 @@ TEST(Wmf, ReadDrawAndRestore)
     EXPECT_EQ(GetPixel(dc, 115, 75), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc, 125, 75), RGB(255, 255, 255));
     EXPECT_EQ(GetPixel(dc, 25, 85), RGB(255, 255, 255));
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 
     ASSERT_NE(qa_wmf_to_clipboard(metafile, 150, 80), 0);
     ASSERT_TRUE(OpenClipboard(nullptr));
@@ -99,7 +91,7 @@ TEST(Wmf, ReadDrawAndRestore)
     DeleteMetaFile(metafile);
 }
 
-TEST(Wmf, Refusals)
+TEST(Wmf, RefusedFilesShowTheirMessage)
 {
     Bytes broken = black_square_bits();
     broken[18] = 0xFF; // the first record's size runs past the end

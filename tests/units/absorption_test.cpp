@@ -11,7 +11,7 @@ namespace {
 
 using kavo::CoefficientRead;
 
-TEST(AbsorptionCoefficient, TypedTexts)
+TEST(AbsorptionCoefficient, OutOfRangeAndUnreadableTextsAreTold)
 {
     const struct {
         const char *typed;
@@ -43,7 +43,7 @@ TEST(AbsorptionCoefficient, TypedTexts)
     }
 }
 
-TEST(AbsorptionCoefficient, RangeMessage)
+TEST(AbsorptionCoefficient, RangeMessageNeedsRoomForItsTerminator)
 {
     char text[40];
     EXPECT_EQ(kavo::coefficient_range_text(text, sizeof text), 15u);

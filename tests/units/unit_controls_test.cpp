@@ -113,7 +113,7 @@ TEST_F(UnitControls, RangeToleranceOfOnePartInAThousandAndTheComma)
     EXPECT_FLOAT_EQ(out, 2.0f);
 }
 
-TEST_F(UnitControls, WarnLevels)
+TEST_F(UnitControls, WarnLevelDecidesBeepFocusAndOwnedMessage)
 {
     kavo_test::DialogWatch watch;
     float out = 0;

@@ -88,7 +88,7 @@ TEST(UnitTransformUS, WiderIntermediatesChangeTheLastBits)
     EXPECT_EQ(legacy_transform(kUnitUS, 9, 20.0f, true).value, 0x1.a02754p-4f); // 0.101600006
 }
 
-TEST(UnitTransform, KnownIdsPerSystem)
+TEST(UnitTransform, UnknownIdsGiveTheValueBackUnchanged)
 {
     for (int16_t system = 0; system < 5; ++system) {
         for (int32_t property = 5; property <= 35; ++property) {
@@ -123,7 +123,8 @@ TEST(LegacyTransform, InvalidIdsInEverySystem)
             EXPECT_FALSE(t.known) << system << "/" << property;
             EXPECT_EQ(t.value, 3.0f);
         }
-        EXPECT_TRUE(legacy_transform(system, 8, 1.0f, false).known);
+        for (int32_t property : {0, 1, 3, 8, 12, 14})
+            EXPECT_TRUE(legacy_transform(system, property, 1.0f, false).known) << system << "/" << property;
     }
 }
 
@@ -143,7 +144,7 @@ TEST(LegacyTransform, WholeFeetAndInchesCarryTwelveInches)
     EXPECT_EQ(legacy_transform(kUnitUS, 8, 2.0f, true).value, 2.0f) << "display only";
 }
 
-TEST(RoundTwoDigits, ModesAndMagnitudes)
+TEST(RoundTwoDigits, RoundingModesKeepTwoDigitsAtEveryMagnitude)
 {
     const struct {
         float display;

@@ -120,7 +120,7 @@ TEST_F(MemoryBlocks, AFailedAppendEmptiesTheArray)
     EXPECT_EQ(reports.back().second, "gwarray_append() out of memory");
 }
 
-TEST_F(MemoryBlocks, TextArrays)
+TEST_F(MemoryBlocks, TextArrayTakesNoNullAndIsFreedByTheHostBlockByBlock)
 {
     gwarray texts{};
     texts.elemSize = sizeof(char *);

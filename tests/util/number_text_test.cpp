@@ -1,3 +1,4 @@
+#include "util/guard.h"
 #include "util/number_text.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,7 @@ using namespace kavo;
 
 namespace {
 
-TEST(ScanInt, AsPercentD)
+TEST(ScanInt, SignsBlanksAndWrapReadAsPercentDReads)
 {
     int32_t v = 0;
     EXPECT_TRUE(scan_int(" \t-12x", &v));
@@ -25,7 +26,7 @@ TEST(ScanInt, AsPercentD)
     EXPECT_FALSE(scan_int(nullptr, &v));
 }
 
-TEST(ScanFloat, DecimalNumbersOnly)
+TEST(ScanFloat, NanInfAndOverflowAreRefused)
 {
     float v = 0;
     const struct {
@@ -70,6 +71,40 @@ TEST(FormatFixed, RoundsLikePrintfAndRefusesWhatDoesNotFit)
     EXPECT_STREQ(out, "");
     EXPECT_EQ(format_int(out, sizeof out, -32768), 6u);
     EXPECT_STREQ(out, "-32768");
+}
+
+TEST(FormatNumbers, NoRoomForTheTerminatorGivesNothingAndZeroSizeTouchesNothing)
+{
+    const struct {
+        std::size_t size;
+        const char *fixed, *integer; // 2.5 with 1 decimal, 1234
+    } cases[] = {{3, "", ""}, {4, "2.5", ""}, {5, "2.5", "1234"}};
+    for (const auto &c : cases) {
+        char out[8];
+        std::memset(out, '#', sizeof out);
+        EXPECT_EQ(format_fixed(out, c.size, 2.5, 1), std::strlen(c.fixed)) << c.size;
+        EXPECT_STREQ(out, c.fixed) << c.size;
+        EXPECT_EQ(format_int(out, c.size, 1234), std::strlen(c.integer)) << c.size;
+        EXPECT_STREQ(out, c.integer) << c.size;
+        EXPECT_EQ(out[c.size], '#') << c.size;
+    }
+    char untouched[2] = "#";
+    EXPECT_EQ(format_fixed(untouched, 0, 2.5, 1), 0u);
+    EXPECT_EQ(format_int(untouched, 0, 1), 0u);
+    EXPECT_STREQ(untouched, "#");
+}
+
+TEST(CopyCut, ZeroCapacityTouchesNothingAndTextsAreCutWithTheirTerminator)
+{
+    const struct {
+        std::size_t capacity;
+        const char *src, *field;
+    } cases[] = {{0, "abc", "#####"}, {1, "abc", ""}, {3, "abc", "ab"}, {4, "abc", "abc"}, {4, nullptr, ""}};
+    for (const auto &c : cases) {
+        char field[6] = "#####";
+        kavo::copy_cut(field, c.capacity, c.src);
+        EXPECT_STREQ(field, c.field) << c.capacity;
+    }
 }
 
 } // namespace

@@ -44,7 +44,7 @@ protected:
     CQinet client_;
 };
 
-TEST_F(HttpClientTest, LoadsABodyWhole)
+TEST_F(HttpClientTest, BodyWithNulComesWholeAndCopiesOwnTheirBytes)
 {
     CQiBuf buffer;
     ASSERT_EQ(client_.httpLoadFile(server_.url("/model").c_str(), "", "", buffer), 0);

@@ -34,7 +34,7 @@ std::string join(std::initializer_list<std::string> parts)
     return text;
 }
 
-TEST(DesignReader, BeamWithBothCases)
+TEST(DesignReader, BeamWithBothCasesFillsTheSummaryFromTheSCase)
 {
     auto d = new_design();
     d->module_count = 5;
@@ -57,7 +57,7 @@ TEST(DesignReader, BeamWithBothCases)
     EXPECT_STREQ(d->installation.tag, "D1");
 }
 
-TEST(DesignReader, DesignCaseOfTheWCase)
+TEST(DesignReader, WCaseTakesItsDesignCaseFromTheLowByte)
 {
     for (const auto &[bcw, expected] : {std::pair{"BCW=2", 2}, {"BCW=1", 1}, {"BCW=258", 2}}) {
         auto d = new_design();
@@ -68,7 +68,7 @@ TEST(DesignReader, DesignCaseOfTheWCase)
     }
 }
 
-TEST(DesignReader, QPerUnit)
+TEST(DesignReader, QPerUnitDividesByTheCountsButNotOeQ)
 {
     const struct {
         const char *counts, *beam_q, *oe_q;
@@ -106,7 +106,7 @@ TEST(DesignReader, OeValuesFillTheSummary)
     EXPECT_EQ(+d->module_count, 0);
 }
 
-TEST(DesignReader, ProductKindsInTurn)
+TEST(DesignReader, OnlyOneProductKindIsTakenInItsOrder)
 {
     const struct {
         std::string product;
@@ -128,6 +128,30 @@ TEST(DesignReader, ProductKindsInTurn)
         EXPECT_STREQ(d->d_data.w_tag, c.d_tag);
         EXPECT_EQ(+d->design_case, c.design_case);
         EXPECT_EQ(+d->beams[0].bq1, 0.0f);
+    }
+}
+
+TEST(DesignReader, SummaryTakesTheCaseAndAValuesOfTheProductRead)
+{
+    const struct {
+        std::string product;
+        int16_t design_case;
+        float a_value, ad;
+        const char *beam_w_tag;
+    } cases[] = {
+        {kBeamS, 0, 3.5f, 0, ""}, // no W group: its tag stays empty
+        {"PQ1=3|PT2=1|PT3=1|PQ2=1|PCS=1|PAP=2.5|PFA=4", 0, 2.5f, 4, ""},
+        {"MQS=1|MTS=1|MAP=6.5|MPP=8", 0, 6.5f, 8, ""},
+        {"MQS=0.00001|MTS=1|MAP=6.5|MPP=8", 0, 0, 0, ""}, // no Q: no A values
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.product);
+        auto d = new_design();
+        EXPECT_EQ(read(*d, join({kRoom, kInstallation, c.product})), 1);
+        EXPECT_EQ(+d->design_case, c.design_case);
+        EXPECT_EQ(+d->summary.a_value, c.a_value);
+        EXPECT_EQ(+d->summary.ad, c.ad);
+        EXPECT_STREQ(d->beams[0].w_tag, c.beam_w_tag);
     }
 }
 

@@ -80,7 +80,7 @@ TEST(IndexedFinder, TheWalkAfterTheFirstItemIsKept)
     EXPECT_EQ(ask(linear, key.c_str()), (Answer{-1, ""}));
 }
 
-TEST(IndexedFinder, TypedFindsAgree)
+TEST(IndexedFinder, TypedFindsReadNumbersAsThePrimitive)
 {
     // Numbers of up to 8 bytes are read a word at a time: every form around
     // that path (signs, points, digit counts, other characters, the text's
@@ -170,7 +170,7 @@ TEST(SeparatorMask, TheWordLoopAgreesWithTheVectorOne)
     }
 }
 
-TEST(IndexedFinder, ManyItemsAndNoText)
+TEST(IndexedFinder, LastOfManyItemsAndANullTextAreAnswered)
 {
     std::string text;
     for (int i = 0; i < 2000; ++i)

@@ -18,7 +18,7 @@ std::string params_text(const propar_entry *entries, const char *accessories, in
     return std::to_string(result) + ":" + text.data();
 }
 
-TEST(Params, GetAndSet)
+TEST(Params, KeysMatchWithoutCaseAndTheTableNeverOverflows)
 {
     propar_entry entries[kavo::kMaxParams + 1] = {};
     int16_t count = 0;
@@ -45,7 +45,7 @@ TEST(Params, GetAndSet)
     EXPECT_EQ(+entries[kavo::kMaxParams].key[0], 0); // nothing beyond the 40 entries
 }
 
-TEST(Params, WriteWithAccessories)
+TEST(Params, WriterNeverPassesTheSizeAndAddsAccessoriesWhole)
 {
     propar_entry entries[2] = {{"P1", "2"}, {"P2", "1200"}};
     EXPECT_EQ(params_text(entries, "A1,B2", 2), "0:P1=2|P2=1200|AC=A1,B2");
@@ -63,7 +63,7 @@ TEST(Params, WriteWithAccessories)
     EXPECT_EQ(params_text(odd, "", 1), "0:A=B=x|y"); // written as they stand
 }
 
-TEST(Params, ReadIntoTheDesign)
+TEST(Params, ReaderStopsAtFortyEntriesAndSplitsTheAccessories)
 {
     auto d = std::make_unique<designdata>();
     std::memset(d.get(), 0, sizeof *d);
@@ -88,7 +88,7 @@ TEST(Params, ReadIntoTheDesign)
     EXPECT_EQ(+d->accessories[0], 0);
 }
 
-TEST(Params, ExtendedTexts)
+TEST(Params, JoinedTextsFitTheirComputedSize)
 {
     const struct {
         const char *first, *second, *third, *joined;
@@ -117,7 +117,7 @@ TEST(Params, ExtendedTexts)
     EXPECT_EQ(kavo::find_ext_param_value(long_text.c_str(), "P2=1", "", "P2", out, sizeof out), 0);
 }
 
-TEST(Params, AccessoryCodes)
+TEST(Params, AccessoryCodesMatchWholeAndWithCase)
 {
     const struct {
         const char *list, *code;

@@ -39,11 +39,12 @@ TEST(BeamCodec, CaseFlagsAndGroupStatesChooseTheGroups)
     EXPECT_EQ(beam_text(b, true, true), ""); // no group at all
     b.cnb_state = 1;
     std::strcpy(b.cnb, "CN1");
+    b.cnd = 2.5f;
     b.cfl = 1200.4f;
-    EXPECT_EQ(beam_text(b, false, false), "CNB=CN1|CNC=0|CFL=1200");
+    EXPECT_EQ(beam_text(b, false, false), "CNB=CN1|CND=2.5|CNC=0|CFL=1200");
 }
 
-TEST(BeamCodec, ReaderGroups)
+TEST(BeamCodec, IncompleteGroupLeavesItsStateZero)
 {
     const struct {
         const char *text;
@@ -51,6 +52,7 @@ TEST(BeamCodec, ReaderGroups)
         int16_t s1, s2, w1, w2;
     } cases[] = {
         {"BQ1=1|BT1=2|BP1=3", 1, 3, 0, 0, 0},
+        {"BQ1=1|BT1=2|BP1=3|BT2=1|BT3=1|BQ2=1", 1, 3, 0, 0, 0}, // S2 lacks BP2 and BCS
         {"BT2=1|BT3=1|BQ2=1|BP2=1|BCS=1", -1, 0, 0, 0, 0}, // S2 alone is not a beam
         {"BQ5=1|BT5=1|BP5=1|BT6=1|BT7=1|BQ6=1|BP6=1|BCW=2", 1, 0, 0, 3, 3},
         {"BQ5=1|BT5=1|BP5=1|BT6=1|BT7=1|BQ6=1|BP6=1|BCW=x", 1, 0, 0, 3, 0},
@@ -98,7 +100,7 @@ std::string panel_text(const panel_module &p, bool s_case, bool w_case)
     return written([&](char *t, int n) { kavo::write_panel(p, s_case, w_case, t, n); });
 }
 
-TEST(PanelCodec, WriterAndReader)
+TEST(PanelCodec, CaseFlagsAndGroupStatesChooseWhatTravels)
 {
     panel_module p = {};
     p.s1_state = 3;
@@ -128,7 +130,7 @@ TEST(PanelCodec, WriterAndReader)
     EXPECT_EQ(+back.pfa_state, 3);
 }
 
-TEST(MCodec, CasesAndStates)
+TEST(MCodec, StatesNotCaseFlagsDecideTheOptionalItems)
 {
     m_data m = {};
     m.mas = -2;

@@ -5,6 +5,7 @@
 
 #include "codec_test_support.h"
 #include "units/absorption.h"
+#include "varbuf/utf_convert.h"
 
 namespace {
 
@@ -197,6 +198,7 @@ TEST(SurfacesCodec, NothingWithoutSinAndTheSharedCeilingKey)
 {
     surfaces s = {};
     s.walls[2].wh = 3.0f;
+    s.walls[3].ww = 1.5f; // the last wall
     EXPECT_EQ(written([&](char *t, int n) { kavo::write_surfaces(s, t, n); }), "");
     s.sin = 1;
     s.ceilings[1].cl = 2.5f;
@@ -204,6 +206,7 @@ TEST(SurfacesCodec, NothingWithoutSinAndTheSharedCeilingKey)
     const std::string text = written([&](char *t, int n) { kavo::write_surfaces(s, t, n); });
     EXPECT_EQ(text.substr(0, 40), "SCH=0|SIN=1|SAM=0.00|SIR=0.000|WH0=0.0|W");
     EXPECT_NE(text.find("CL1=2.5|CW1=0.0|CT1=0|CA1=0.0|CS1=0.0|CL1=7.5|CI1=0.0|CU1=0.000"), std::string::npos);
+    EXPECT_NE(text.find("|WW3=1.5|"), std::string::npos);
     surfaces back;
     EXPECT_EQ(read_into(back, text.c_str(), kavo::read_surfaces), 0);
     EXPECT_EQ(+back.valid, 3);
@@ -214,7 +217,7 @@ TEST(SurfacesCodec, NothingWithoutSinAndTheSharedCeilingKey)
     EXPECT_EQ(+back.sch, 1);
 }
 
-TEST(OeCodec, StatesDecideTheItems)
+TEST(OeCodec, UnsetStatesKeepTheirItemsOut)
 {
     oe_data oe = {};
     const auto text = [&] { return written([&](char *t, int n) { return kavo::write_oe_data(oe, t, n); }); };
@@ -226,7 +229,7 @@ TEST(OeCodec, StatesDecideTheItems)
     oe.oad = 3;
     EXPECT_EQ(text(), "OAD=3.00|EQV=12.50|EAD=0.00");
     oe.edp_state = 1;
-    oe.olr_state = 2;
+    oe.olr_state = 1;
     oe.or_[7] = 1;
     EXPECT_EQ(text(), "OAD=3.00|OLR=0.00|ORR=0.00|OCR=0.00|OR0=0.00|OR1=0.00|OR2=0.00|OR3=0.00|OR4=0.00|"
                       "OR5=0.00|OR6=0.00|OR7=1.00|EQV=12.50|EDP=0.00|EAD=0.00");
@@ -253,7 +256,7 @@ TEST(OeCodec, ReaderKeepsStatesTheTextLacks)
     EXPECT_EQ(+oe.eqm_state, 1);
 }
 
-TEST(HCodec, ValidOnlyWithBothKeys)
+TEST(HCodec, OneKeyAloneDoesNotMakeItValid)
 {
     h_data h = {};
     EXPECT_EQ(written([&](char *t, int n) { kavo::write_h_data(h, t, n); }), "HIU=0|HPO=0");
@@ -264,7 +267,7 @@ TEST(HCodec, ValidOnlyWithBothKeys)
     EXPECT_EQ(+h.valid, 3);
 }
 
-TEST(IdentityCodec, Utf8TextAndItsField)
+TEST(IdentityCodec, FullFieldWithoutNulIsWrittenAndCut)
 {
     s_data s = {};
     EXPECT_EQ(written([&](char *t, int n) { kavo::write_s_data(s, t, n); }), "");
@@ -288,6 +291,46 @@ TEST(IdentityCodec, Utf8TextAndItsField)
     EXPECT_EQ(+back.sdw, 1);
     const std::string again = written([&](char *t, int n) { kavo::write_s_data(back, t, n); });
     EXPECT_EQ(again.substr(0, 26), "SID=" + std::string(21, 'w') + "|");
+}
+
+// The platform's CP_UTF8 rules: one U+FFFD per lone surrogate and per
+// maximal ill-formed part; a character that does not fit whole ends the text.
+TEST(IdentityUtf, SurrogatesAndIllFormedBytesAsThePlatformConverts)
+{
+    const struct {
+        std::u16string wide;
+        const char *utf8;
+    } to_utf8[] = {
+        {u"\xD83D\xDE00", "\xF0\x9F\x98\x80"}, {u"\xDBFF\xDFFF", "\xF4\x8F\xBF\xBF"},
+        {u"a\xD800", "a\xEF\xBF\xBD"},        {u"\xDFFF", "\xEF\xBF\xBD"},
+        {u"\xD800\xE000", "\xEF\xBF\xBD\xEE\x80\x80"}, {u"\xD800\xDBFF\xDC00", "\xEF\xBF\xBD\xF4\x8F\xB0\x80"},
+        {u"\x7F\x80\x7FF\x800\xD7FF", "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF"},
+    };
+    for (const auto &c : to_utf8) {
+        char out[32];
+        const auto *units = reinterpret_cast<const uint16_t *>(c.wide.data());
+        EXPECT_EQ(kavo::utf16_to_utf8(units, c.wide.size(), out, sizeof out), std::strlen(c.utf8));
+        EXPECT_STREQ(out, c.utf8);
+    }
+    char small[5];
+    EXPECT_EQ(kavo::utf16_to_utf8(reinterpret_cast<const uint16_t *>(u"a\u20ac"), 2, small, 4), 1u);
+    EXPECT_EQ(kavo::utf16_to_utf8(reinterpret_cast<const uint16_t *>(u"a\u20ac"), 2, small, 5), 4u);
+
+    const struct {
+        const char *utf8;
+        std::u16string wide;
+    } to_utf16[] = {
+        {"\xC0\xAF", u"\xFFFD\xFFFD"},         {"\xE0\x80\xAF", u"\xFFFD\xFFFD"}, // overlong
+        {"\xED\xA0\x80", u"\xFFFD\xFFFD"},     {"\xF4\x90\x80\x80", u"\xFFFD\xFFFD\xFFFD"},
+        {"a\xE2\x82", u"a\xFFFD"},             {"\xF4\x8F\xBF\xBF", u"\xDBFF\xDFFF"},
+    };
+    for (const auto &c : to_utf16) {
+        uint16_t out[8] = {};
+        const std::size_t n = kavo::utf8_to_utf16(c.utf8, out, 8);
+        EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t *>(out), n), c.wide);
+    }
+    uint16_t one[1] = {7};
+    EXPECT_EQ(kavo::utf8_to_utf16("\xF0\x9F\x98\x80", one, 1), 0u) << "half a pair is never written";
 }
 
 TEST(UCodec, SelectorBitsChooseThePairs)

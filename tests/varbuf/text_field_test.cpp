@@ -14,7 +14,7 @@ struct FieldCase {
     const char *rest;   // what the returned position points at
 };
 
-TEST(TextField, FieldsAndPositions)
+TEST(TextField, EmptyFieldsAndTheEndGiveTheRightPosition)
 {
     const FieldCase cases[] = {
         {"a||b", 0, "a", "|b"},
@@ -63,7 +63,7 @@ TEST(TextField, BadArgumentsGiveNoField)
     EXPECT_STREQ(out, "");
 }
 
-TEST(TextField, Utf16SizesAreInBytes)
+TEST(TextField, Utf16SizesAreTakenInBytes)
 {
     char16_t out[4];
     const char16_t text[] = u"\u00e4bcdef;x";
@@ -75,7 +75,7 @@ TEST(TextField, Utf16SizesAreInBytes)
     EXPECT_EQ(kavo::text_field_w(out, text, u';', 2, sizeof out), nullptr);
 }
 
-TEST(Trimming, TrailingBlanksOnly)
+TEST(Trimming, OnlyTrailingBlanksGoAndNoByteBeyondTheCount)
 {
     EXPECT_EQ(kavo::trimmed_length("  ab  ", 6), 4u);
     EXPECT_EQ(kavo::trimmed_length("ab  cd", 4), 2u); // the limit cuts first

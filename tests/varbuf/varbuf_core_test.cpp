@@ -6,75 +6,52 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 using namespace kavo;
 
 namespace {
 
-std::string repeat(char c, std::size_t n)
-{
-    return std::string(n, c);
-}
+std::string repeat(char c, std::size_t n) { return std::string(n, c); }
 
-TEST(VarbufWrite, ItemsAreJoinedWithoutLeadingOrTrailingSeparator)
+TEST(VarbufWrite, RefusesWhatDoesNotFitAndNeverChangesTheTextThen)
 {
-    char buffer[64] = "";
-    EXPECT_EQ(varbuf_write_sz(buffer, "RCD", "X", sizeof buffer), kWritten);
-    EXPECT_EQ(varbuf_write_sz(buffer, "RNM", "Y", sizeof buffer), kWritten);
-    EXPECT_STREQ(buffer, "RCD=X|RNM=Y");
-}
-
-TEST(VarbufWrite, EmptyValueWritesNothingEmptyKeyIsRefused)
-{
-    char buffer[32] = "A=1";
-    EXPECT_EQ(varbuf_write_sz(buffer, "RCD", "", sizeof buffer), kWritten);
-    EXPECT_EQ(varbuf_write_sz(buffer, "RCD", nullptr, sizeof buffer), kWritten);
-    EXPECT_EQ(varbuf_write_sz(buffer, "", "x", sizeof buffer), kEmptyKey);
-    EXPECT_EQ(varbuf_write_sz(buffer, nullptr, "x", sizeof buffer), kEmptyKey);
-    EXPECT_STREQ(buffer, "A=1");
-}
-
-TEST(VarbufWrite, SeparatorsInValuesBecomeBlanks)
-{
-    char buffer[32] = "";
-    varbuf_write_sz(buffer, "RNM", "a=b|c", sizeof buffer);
-    EXPECT_STREQ(buffer, "RNM=a b c");
-}
-
-TEST(VarbufWrite, TheSeparatorIsCountedEvenForAnEmptyText)
-{
-    char buffer[10] = "";
-    EXPECT_EQ(varbuf_write_sz(buffer, "RCD", "12345", 10), kNoRoom);
-    EXPECT_STREQ(buffer, "");
-    EXPECT_EQ(varbuf_write_sz(buffer, "RCD", "1234", 10), kWritten);
-    EXPECT_STREQ(buffer, "RCD=1234");
-}
-
-TEST(VarbufWrite, OverlongKeysAndValuesAreRefusedUnchanged)
-{
-    char buffer[1024] = "A=1";
-    EXPECT_EQ(varbuf_write_sz(buffer, "K", repeat('v', 297).c_str(), sizeof buffer), kWritten); // 299 in all
-    std::strcpy(buffer, "A=1");
-    EXPECT_EQ(varbuf_write_sz(buffer, "K", repeat('v', 298).c_str(), sizeof buffer), kNoRoom);
-    EXPECT_EQ(varbuf_write_sz(buffer, "K", repeat('v', 300).c_str(), sizeof buffer), kNoRoom);
-    EXPECT_EQ(varbuf_write_sz(buffer, repeat('K', 299).c_str(), "v", sizeof buffer), kNoRoom);
-    EXPECT_STREQ(buffer, "A=1");
-}
-
-TEST(VarbufWrite, NeverWritesPastTheSizeOrIntoAnUnterminatedBuffer)
-{
-    char buffer[8];
-    std::memset(buffer, 'x', sizeof buffer); // no NUL within the size
-    EXPECT_EQ(varbuf_write_sz(buffer, "A", "1", sizeof buffer), kNoRoom);
+    const std::string v297(297, 'v'), v298(298, 'v'), k299(299, 'K');
+    const struct {
+        const char *before, *key, *value;
+        int size, result;
+        const char *after;
+    } cases[] = {
+        {"RCD=X", "RNM", "Y", 64, kWritten, "RCD=X|RNM=Y"},
+        {"A=1", "RCD", "", 32, kWritten, "A=1"}, // an empty value writes nothing
+        {"A=1", "RCD", nullptr, 32, kWritten, "A=1"},
+        {"A=1", "", "x", 32, kEmptyKey, "A=1"},
+        {"A=1", nullptr, "x", 32, kEmptyKey, "A=1"},
+        {"", "RNM", "a=b|c", 32, kWritten, "RNM=a b c"}, // separators in values become blanks
+        {"", "RCD", "12345", 10, kNoRoom, ""},           // the separator counts even for an empty text
+        {"", "RCD", "1234", 10, kWritten, "RCD=1234"},
+        {"A=1", "K", v297.c_str(), 1024, kWritten, nullptr}, // 299 in all
+        {"A=1", "K", v298.c_str(), 1024, kNoRoom, "A=1"},
+        {"A=1", k299.c_str(), "v", 1024, kNoRoom, "A=1"},
+        {"", "A", "1", 0, kNoRoom, ""},
+        {"", "A", "1", -5, kNoRoom, ""},
+        {"", "A", "1", 4, kNoRoom, ""}, // 0 + 1 + 3 is not below 4
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.before) + " + " + (c.key ? c.key : "null") + " in " + std::to_string(c.size));
+        std::vector<char> buffer(1024, 0);
+        std::strcpy(buffer.data(), c.before);
+        EXPECT_EQ(varbuf_write_sz(buffer.data(), c.key, c.value, c.size), c.result);
+        if (c.after)
+            EXPECT_STREQ(buffer.data(), c.after);
+    }
+    char unterminated[8];
+    std::memset(unterminated, 'x', sizeof unterminated); // no NUL within the size
+    EXPECT_EQ(varbuf_write_sz(unterminated, "A", "1", sizeof unterminated), kNoRoom);
     EXPECT_EQ(varbuf_write_sz(nullptr, "A", "1", 8), kNoRoom);
-    char small[4] = "";
-    EXPECT_EQ(varbuf_write_sz(small, "A", "1", 0), kNoRoom);
-    EXPECT_EQ(varbuf_write_sz(small, "A", "1", -5), kNoRoom);
-    EXPECT_EQ(varbuf_write_sz(small, "A", "1", 4), kNoRoom); // 0 + 1 + 3 is not below 4
-    EXPECT_EQ(varbuf_write_sz(small, "A", "1", 5 - 1), kNoRoom);
 }
 
-TEST(VarbufWrite, TypedForms)
+TEST(VarbufWrite, TypedWritersFormatDecimalsAndDatesAsHostsRead)
 {
     char buffer[128] = "";
     varbuf_write_flo(buffer, "F", 21.5f, 2, sizeof buffer);
@@ -87,7 +64,7 @@ TEST(VarbufWrite, TypedForms)
     EXPECT_STREQ(buffer, "F=21.50|S=-3|G=1.250000|D=07.03.2024");
 }
 
-TEST(VarbufWrite, NonzeroFloatsOnly)
+TEST(VarbufWrite, ValuesPrintingAsZeroAreLeftOut)
 {
     char buffer[64] = "";
     EXPECT_EQ(varbuf_write_flo_nz(buffer, "A", 0.004f, 2, sizeof buffer), kWritten);
@@ -107,7 +84,7 @@ struct FindCase {
     const char *value;
 };
 
-TEST(VarbufFind, TextItems)
+TEST(VarbufFind, ExactWholeKeysAndMalformedValuesAreTold)
 {
     const std::string long_value = "RNT=" + repeat('v', 150);
     const FindCase cases[] = {
@@ -144,7 +121,7 @@ TEST(VarbufFind, ValueMustFitTheOutSize)
     EXPECT_EQ(varbuf_find_sz("K=abcd", "K", nullptr, 0), kTooLong);
 }
 
-TEST(VarbufFind, LimitsOfTheWorkAreas)
+TEST(VarbufFind, OverlongKeysAndItemsAreCutNotOverrun)
 {
     const std::string key118 = repeat('K', 118);
     const std::string key119 = repeat('K', 119);
@@ -170,7 +147,7 @@ TEST(VarbufFind, MalformedItemsAfterTheMatchEndTheSearch)
     EXPECT_EQ(varbuf_find_sz((key + "=1|junk|" + key + "=2").c_str(), key.c_str(), out, sizeof out), kMalformed);
 }
 
-TEST(VarbufFind, Numbers)
+TEST(VarbufFind, BadOrOverlongNumbersAreRefusedAndZeroed)
 {
     float f = 5;
     int16_t s = 5;
@@ -218,7 +195,7 @@ TEST(VarbufFind, ShortDecimalsRoundAsTheGeneralParser)
     }
 }
 
-TEST(VarbufFind, Dates)
+TEST(VarbufFind, MalformedDatesLeaveTheOutputAlone)
 {
     varbuf_date date{1, 1, 1};
     EXPECT_EQ(varbuf_find_date("PDA=7.3.2024", "PDA", &date), 0);
@@ -238,7 +215,7 @@ TEST(VarbufFind, Dates)
     EXPECT_EQ(std::memcmp(&date, &before, sizeof date), 0);
 }
 
-TEST(VarbufDate, TextForms)
+TEST(VarbufDate, WideYearsAndLateDotsAreNotMisread)
 {
     char text[kDateTextArea];
     date_to_text(varbuf_date{7, 3, 999}, text);
@@ -254,7 +231,7 @@ TEST(VarbufDate, TextForms)
     EXPECT_EQ(date.year, static_cast<uint16_t>(70000)); // low 16 bits, no range check
 }
 
-TEST(VarbufSplit, Items)
+TEST(VarbufSplit, ItemsWithoutKeyOrValueAreMalformed)
 {
     char key[kKeyArea], value[kItemArea];
     EXPECT_EQ(varbuf_split_item("a=1|bb = 2 |=3|c|d=", 1, key, sizeof key, value, sizeof value), kFound);

@@ -8,30 +8,6 @@
 
 namespace {
 
-TEST(VarbufExports, WriteThenFindEveryType)
-{
-    char buffer[256] = "";
-    const varbuf_date date = {7, 3, 2024};
-    ASSERT_EQ(qa_varbuf_write_sz(buffer, "RNM", "Room|1=a", sizeof buffer), 0);
-    ASSERT_EQ(qa_varbuf_write_flo(buffer, "RH", 2.7f, 2, sizeof buffer), 0);
-    ASSERT_EQ(qa_varbuf_write_sho(buffer, "RCS", -3, sizeof buffer), 0);
-    ASSERT_EQ(qa_varbuf_write_date(buffer, "PDA", &date, sizeof buffer), 0);
-    EXPECT_STREQ(buffer, "RNM=Room 1 a|RH=2.70|RCS=-3|PDA=07.03.2024");
-
-    char text[32];
-    float f = 0;
-    int16_t s = 0;
-    varbuf_date d = {};
-    EXPECT_EQ(qa_varbuf_find_sz(buffer, "RNM", text, sizeof text), 1);
-    EXPECT_STREQ(text, "Room 1 a");
-    EXPECT_EQ(qa_varbuf_find_flo(buffer, "RH", &f), 1);
-    EXPECT_FLOAT_EQ(f, 2.7f);
-    EXPECT_EQ(qa_varbuf_find_sho(buffer, "RCS", &s), 1);
-    EXPECT_EQ(s, -3);
-    EXPECT_EQ(qa_varbuf_find_date(buffer, "PDA", &d), 0);
-    EXPECT_EQ(std::memcmp(&d, &date, sizeof d), 0);
-}
-
 TEST(VarbufExports, BadArgumentsGiveResultsNotCrashes)
 {
     char buffer[16] = "";
