@@ -40,6 +40,7 @@ typedef struct varbuf_date {
 } varbuf_date;
 
 KAVOAPI_STATIC_ASSERT(sizeof(varbuf_date) == 4, "varbuf_date is 4 bytes");
+KAVOAPI_AT(varbuf_date, month, 1); KAVOAPI_AT(varbuf_date, year, 2);
 
 /* ---- Design data records ------------------------------------------------
  * Records that the hosts own and pass by pointer.  The layouts are an
@@ -57,6 +58,7 @@ typedef struct propar_entry {
 } propar_entry;
 
 KAVOAPI_STATIC_ASSERT(sizeof(propar_entry) == 16, "propar_entry is 16 bytes");
+KAVOAPI_AT(propar_entry, value, 5);
 
 typedef struct room {
     int16_t valid; /* 3 after a design read; written only when above 0 */
@@ -81,6 +83,8 @@ KAVOAPI_AT(room, rdz, 62); KAVOAPI_AT(room, rcs, 66); KAVOAPI_AT(room, rts, 68);
 KAVOAPI_AT(room, rrs, 76); KAVOAPI_AT(room, rcw, 80); KAVOAPI_AT(room, rtw, 82); KAVOAPI_AT(room, rdw, 86);
 KAVOAPI_AT(room, rrw, 90); KAVOAPI_AT(room, rph, 98); KAVOAPI_AT(room, rac, 102); KAVOAPI_AT(room, ra, 104);
 KAVOAPI_AT(room, rqr, 136); KAVOAPI_AT(room, rq3, 144); KAVOAPI_AT(room, rnt, 148); KAVOAPI_AT(room, host1, 349);
+KAVOAPI_AT(room, rwi, 50); KAVOAPI_AT(room, rhe, 54); KAVOAPI_AT(room, rhz, 58); KAVOAPI_AT(room, rpc, 94);
+KAVOAPI_AT(room, rq2, 140);
 
 typedef struct wall_entry {
     float wh, ww, wa;
@@ -94,6 +98,9 @@ KAVOAPI_STATIC_ASSERT(sizeof(wall_entry) == 140, "wall_entry is 140 bytes");
 KAVOAPI_AT(wall_entry, wt, 12); KAVOAPI_AT(wall_entry, w1, 14); KAVOAPI_AT(wall_entry, w2, 16);
 KAVOAPI_AT(wall_entry, w8, 40); KAVOAPI_AT(wall_entry, ws, 44); KAVOAPI_AT(wall_entry, wu, 56);
 KAVOAPI_AT(wall_entry, host1, 60);
+KAVOAPI_AT(wall_entry, ww, 4); KAVOAPI_AT(wall_entry, wa, 8); KAVOAPI_AT(wall_entry, w3, 20);
+KAVOAPI_AT(wall_entry, w4, 24); KAVOAPI_AT(wall_entry, w5, 28); KAVOAPI_AT(wall_entry, w6, 32);
+KAVOAPI_AT(wall_entry, w7, 36); KAVOAPI_AT(wall_entry, wl, 48); KAVOAPI_AT(wall_entry, wi, 52);
 
 typedef struct ceiling_entry {
     float cl, cw, ca;
@@ -107,6 +114,7 @@ typedef struct ceiling_entry {
 KAVOAPI_STATIC_ASSERT(sizeof(ceiling_entry) == 110, "ceiling_entry is 110 bytes");
 KAVOAPI_AT(ceiling_entry, ct, 12); KAVOAPI_AT(ceiling_entry, cs, 14); KAVOAPI_AT(ceiling_entry, cl2, 18);
 KAVOAPI_AT(ceiling_entry, ci, 22); KAVOAPI_AT(ceiling_entry, cu, 26); KAVOAPI_AT(ceiling_entry, host1, 30);
+KAVOAPI_AT(ceiling_entry, cw, 4); KAVOAPI_AT(ceiling_entry, ca, 8);
 
 typedef struct surfaces {
     int16_t valid; /* 3 when SIN was found */
@@ -174,6 +182,7 @@ KAVOAPI_AT(installation, iln, 53); KAVOAPI_AT(installation, ivl, 57); KAVOAPI_AT
 KAVOAPI_AT(installation, ic, 99); KAVOAPI_AT(installation, it, 139); KAVOAPI_AT(installation, ig, 239);
 KAVOAPI_AT(installation, ij, 339); KAVOAPI_AT(installation, cfi, 439); KAVOAPI_AT(installation, cvl, 441);
 KAVOAPI_AT(installation, ivf, 445); KAVOAPI_AT(installation, host1, 447);
+KAVOAPI_AT(installation, ivp, 55);
 
 /* The O side and the E side; each state is 1 when its key was read. */
 typedef struct oe_data {
@@ -206,6 +215,10 @@ KAVOAPI_AT(oe_data, or_, 107); KAVOAPI_AT(oe_data, orr, 139); KAVOAPI_AT(oe_data
 KAVOAPI_AT(oe_data, eqm_state, 147); KAVOAPI_AT(oe_data, eqv, 155); KAVOAPI_AT(oe_data, edp_state, 159);
 KAVOAPI_AT(oe_data, ead, 167); KAVOAPI_AT(oe_data, elb_state, 171); KAVOAPI_AT(oe_data, el, 177);
 KAVOAPI_AT(oe_data, ern, 209); KAVOAPI_AT(oe_data, ecn, 213); KAVOAPI_AT(oe_data, host1, 217);
+KAVOAPI_AT(oe_data, oqm, 33); KAVOAPI_AT(oe_data, oqv_state, 37); KAVOAPI_AT(oe_data, odp, 45);
+KAVOAPI_AT(oe_data, oad_state, 49); KAVOAPI_AT(oe_data, olb, 57); KAVOAPI_AT(oe_data, olr, 103);
+KAVOAPI_AT(oe_data, eqm, 149); KAVOAPI_AT(oe_data, eqv_state, 153); KAVOAPI_AT(oe_data, edp, 161);
+KAVOAPI_AT(oe_data, ead_state, 165); KAVOAPI_AT(oe_data, elb, 173);
 
 typedef struct h_data {
     int16_t valid; /* 3 when both keys were found */
@@ -244,6 +257,9 @@ KAVOAPI_STATIC_ASSERT(sizeof(u_data) == 76, "u_data is 76 bytes");
 KAVOAPI_AT(u_data, uc1, 4); KAVOAPI_AT(u_data, uc4, 16); KAVOAPI_AT(u_data, uq1, 20); KAVOAPI_AT(u_data, um1, 28);
 KAVOAPI_AT(u_data, uw1, 36); KAVOAPI_AT(u_data, ut1, 44); KAVOAPI_AT(u_data, uv1, 52); KAVOAPI_AT(u_data, ut5, 60);
 KAVOAPI_AT(u_data, uv5, 68); KAVOAPI_AT(u_data, uv6, 72);
+KAVOAPI_AT(u_data, usw, 2); KAVOAPI_AT(u_data, uc2, 8); KAVOAPI_AT(u_data, uc3, 12);
+KAVOAPI_AT(u_data, uq2, 24); KAVOAPI_AT(u_data, um2, 32); KAVOAPI_AT(u_data, uw2, 40);
+KAVOAPI_AT(u_data, ut2, 48); KAVOAPI_AT(u_data, uv2, 56); KAVOAPI_AT(u_data, ut6, 64);
 
 typedef struct m_data {
     char w_tag[31];
@@ -270,6 +286,8 @@ KAVOAPI_AT(m_data, mp1, 89); KAVOAPI_AT(m_data, w_state, 93); KAVOAPI_AT(m_data,
 KAVOAPI_AT(m_data, mqw, 96); KAVOAPI_AT(m_data, mp5, 108); KAVOAPI_AT(m_data, msf_state, 112);
 KAVOAPI_AT(m_data, msf, 114); KAVOAPI_AT(m_data, msb, 116); KAVOAPI_AT(m_data, mpp_state, 118);
 KAVOAPI_AT(m_data, mpp, 120); KAVOAPI_AT(m_data, msd, 124); KAVOAPI_AT(m_data, host1, 126);
+KAVOAPI_AT(m_data, mja, 64); KAVOAPI_AT(m_data, map, 70); KAVOAPI_AT(m_data, mts, 81);
+KAVOAPI_AT(m_data, md1, 85); KAVOAPI_AT(m_data, mtw, 100); KAVOAPI_AT(m_data, md5, 104);
 
 typedef struct d_data {
     char w_tag[31];
@@ -286,6 +304,7 @@ KAVOAPI_STATIC_ASSERT(sizeof(d_data) == 170, "d_data is 170 bytes");
 KAVOAPI_AT(d_data, s_state, 62); KAVOAPI_AT(d_data, dqs, 64); KAVOAPI_AT(d_data, dts, 68);
 KAVOAPI_AT(d_data, w_state, 72); KAVOAPI_AT(d_data, dqw, 74); KAVOAPI_AT(d_data, dtw, 78);
 KAVOAPI_AT(d_data, dto, 82); KAVOAPI_AT(d_data, dzp, 86); KAVOAPI_AT(d_data, host1, 90);
+KAVOAPI_AT(d_data, s_tag, 31);
 
 /* A beam module.  The 8-bit fields travel as shorts: written widened (s8
  * with its sign), read back as their low 8 bits. */
@@ -361,6 +380,24 @@ KAVOAPI_AT(beam_module, cnb_state, 496); KAVOAPI_AT(beam_module, cnb, 498); KAVO
 KAVOAPI_AT(beam_module, cnd, 512); KAVOAPI_AT(beam_module, cnc, 516); KAVOAPI_AT(beam_module, cfl, 518);
 KAVOAPI_AT(beam_module, propar, 522); KAVOAPI_AT(beam_module, propar_count, 1162);
 KAVOAPI_AT(beam_module, accessories, 1164);
+KAVOAPI_AT(beam_module, s_tag, 31); KAVOAPI_AT(beam_module, br1, 77); KAVOAPI_AT(beam_module, bq3, 81);
+KAVOAPI_AT(beam_module, bt1, 85); KAVOAPI_AT(beam_module, bv1, 89); KAVOAPI_AT(beam_module, bt2, 93);
+KAVOAPI_AT(beam_module, bt3, 97); KAVOAPI_AT(beam_module, bt4, 101); KAVOAPI_AT(beam_module, bta, 105);
+KAVOAPI_AT(beam_module, bq2, 109); KAVOAPI_AT(beam_module, bp1, 113); KAVOAPI_AT(beam_module, bp3, 117);
+KAVOAPI_AT(beam_module, bp4, 121); KAVOAPI_AT(beam_module, bp2, 125); KAVOAPI_AT(beam_module, b3p, 129);
+KAVOAPI_AT(beam_module, b4p, 133); KAVOAPI_AT(beam_module, bd1, 137); KAVOAPI_AT(beam_module, be1, 141);
+KAVOAPI_AT(beam_module, bd2, 145); KAVOAPI_AT(beam_module, be2, 149); KAVOAPI_AT(beam_module, bc3, 153);
+KAVOAPI_AT(beam_module, bd3, 157); KAVOAPI_AT(beam_module, bd4, 161); KAVOAPI_AT(beam_module, bl1, 165);
+KAVOAPI_AT(beam_module, bl2, 169); KAVOAPI_AT(beam_module, bc4, 182); KAVOAPI_AT(beam_module, br5, 205);
+KAVOAPI_AT(beam_module, bq7, 209); KAVOAPI_AT(beam_module, bt5, 213); KAVOAPI_AT(beam_module, bv5, 217);
+KAVOAPI_AT(beam_module, bt6, 221); KAVOAPI_AT(beam_module, bt7, 225); KAVOAPI_AT(beam_module, bt8, 229);
+KAVOAPI_AT(beam_module, bt9, 233); KAVOAPI_AT(beam_module, bq6, 237); KAVOAPI_AT(beam_module, bp5, 241);
+KAVOAPI_AT(beam_module, bp8, 245); KAVOAPI_AT(beam_module, bp9, 249); KAVOAPI_AT(beam_module, bp6, 253);
+KAVOAPI_AT(beam_module, b8p, 257); KAVOAPI_AT(beam_module, b9p, 261); KAVOAPI_AT(beam_module, bp7, 265);
+KAVOAPI_AT(beam_module, bd5, 269); KAVOAPI_AT(beam_module, be5, 273); KAVOAPI_AT(beam_module, bd6, 277);
+KAVOAPI_AT(beam_module, be6, 281); KAVOAPI_AT(beam_module, bc7, 285); KAVOAPI_AT(beam_module, bd7, 289);
+KAVOAPI_AT(beam_module, bd8, 293); KAVOAPI_AT(beam_module, bl5, 297); KAVOAPI_AT(beam_module, bl6, 301);
+KAVOAPI_AT(beam_module, bc8, 314); KAVOAPI_AT(beam_module, blc, 324); KAVOAPI_AT(beam_module, bph, 350);
 
 typedef struct panel_module {
     char w_tag[31];
@@ -395,6 +432,12 @@ KAVOAPI_AT(panel_module, pap, 158); KAVOAPI_AT(panel_module, pnb, 162); KAVOAPI_
 KAVOAPI_AT(panel_module, pwp, 205); KAVOAPI_AT(panel_module, pws, 207); KAVOAPI_AT(panel_module, psf_state, 288);
 KAVOAPI_AT(panel_module, psf, 290); KAVOAPI_AT(panel_module, psb, 292); KAVOAPI_AT(panel_module, pfa_state, 294);
 KAVOAPI_AT(panel_module, pfa, 296); KAVOAPI_AT(panel_module, host1, 300);
+KAVOAPI_AT(panel_module, s_tag, 31); KAVOAPI_AT(panel_module, pr1, 73); KAVOAPI_AT(panel_module, pt1, 77);
+KAVOAPI_AT(panel_module, pt2, 81); KAVOAPI_AT(panel_module, pt3, 85); KAVOAPI_AT(panel_module, pq2, 89);
+KAVOAPI_AT(panel_module, pd2, 93); KAVOAPI_AT(panel_module, pe2, 97); KAVOAPI_AT(panel_module, pe3, 101);
+KAVOAPI_AT(panel_module, pr5, 120); KAVOAPI_AT(panel_module, pt5, 124); KAVOAPI_AT(panel_module, pt6, 128);
+KAVOAPI_AT(panel_module, pt7, 132); KAVOAPI_AT(panel_module, pq6, 136); KAVOAPI_AT(panel_module, pd6, 140);
+KAVOAPI_AT(panel_module, pe6, 144); KAVOAPI_AT(panel_module, pe7, 148);
 
 /* The whole design.  A sub-record takes part in a written design when its
  * tag equals design_id; a product's s_tag and w_tag mark its active cases. */
@@ -475,6 +518,7 @@ typedef struct qareg_key {
 } qareg_key;
 
 KAVOAPI_STATIC_ASSERT(sizeof(qareg_key) == 600, "qareg_key is 600 bytes");
+KAVOAPI_AT(qareg_key, valueName, 300);
 
 /* ---- Language texts and the qcq database ---------------------------------- */
 
@@ -486,8 +530,9 @@ typedef struct gwarray {
     int32_t count;
     int32_t elemSize;
 } gwarray;
-#if UINTPTR_MAX == 0xFFFFFFFFu
+#if UINTPTR_MAX == 0xFFFFFFFFu /* the 32-bit layout that hosts share */
 KAVOAPI_STATIC_ASSERT(sizeof(gwarray) == 12, "gwarray is 12 bytes on 32-bit");
+KAVOAPI_AT(gwarray, count, 4); KAVOAPI_AT(gwarray, elemSize, 8);
 #endif
 
 /* ---- List window ---------------------------------------------------------- */
@@ -507,6 +552,8 @@ typedef struct font_info {
 KAVOAPI_STATIC_ASSERT(sizeof(font_info) == 101, "font_info is 101 bytes");
 KAVOAPI_STATIC_ASSERT(offsetof(font_info, height) == 93, "font_info.height");
 KAVOAPI_STATIC_ASSERT(offsetof(font_info, red) == 98, "font_info.red");
+KAVOAPI_AT(font_info, face, 9); KAVOAPI_AT(font_info, style, 89); KAVOAPI_AT(font_info, angle, 95);
+KAVOAPI_AT(font_info, opaque, 97); KAVOAPI_AT(font_info, green, 99); KAVOAPI_AT(font_info, blue, 100);
 
 /* A named pen's settings (qapen_get_info); width in tenths of a mm. */
 typedef struct pen_info {
@@ -517,6 +564,8 @@ typedef struct pen_info {
 } pen_info;
 KAVOAPI_STATIC_ASSERT(sizeof(pen_info) == 16, "pen_info is 16 bytes");
 KAVOAPI_STATIC_ASSERT(offsetof(pen_info, width) == 11, "pen_info.width");
+KAVOAPI_AT(pen_info, style, 9); KAVOAPI_AT(pen_info, red, 13); KAVOAPI_AT(pen_info, green, 14);
+KAVOAPI_AT(pen_info, blue, 15);
 
 /* A memo being cut into rows (qat_ functions): the text is not copied and
  * must live while rows are fetched.  font_height > 0 measures rows in
@@ -531,6 +580,11 @@ typedef struct qat_memoinfo {
 } qat_memoinfo;
 KAVOAPI_STATIC_ASSERT(sizeof(qat_memoinfo) == sizeof(void *) + 12, "qat_memoinfo has no gaps");
 KAVOAPI_STATIC_ASSERT(offsetof(qat_memoinfo, max_width) == sizeof(void *) + 10, "qat_memoinfo.max_width");
+#if UINTPTR_MAX == 0xFFFFFFFFu /* the 32-bit layout that hosts share */
+KAVOAPI_STATIC_ASSERT(sizeof(qat_memoinfo) == 16, "qat_memoinfo is 16 bytes on 32-bit");
+KAVOAPI_AT(qat_memoinfo, position, 4); KAVOAPI_AT(qat_memoinfo, length, 8);
+KAVOAPI_AT(qat_memoinfo, font_height, 12);
+#endif
 
 
 /* ---- Download ------------------------------------------------------------- */
