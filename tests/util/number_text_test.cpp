@@ -1,4 +1,4 @@
-#include "util/guard.h"
+#include "util/text_util.h"
 #include "util/number_text.h"
 
 #include <gtest/gtest.h>

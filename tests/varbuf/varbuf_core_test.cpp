@@ -42,8 +42,9 @@ TEST(VarbufWrite, RefusesWhatDoesNotFitAndNeverChangesTheTextThen)
         std::vector<char> buffer(1024, 0);
         std::strcpy(buffer.data(), c.before);
         EXPECT_EQ(varbuf_write_sz(buffer.data(), c.key, c.value, c.size), c.result);
-        if (c.after)
+        if (c.after) {
             EXPECT_STREQ(buffer.data(), c.after);
+        }
     }
     char unterminated[8];
     std::memset(unterminated, 'x', sizeof unterminated); // no NUL within the size
