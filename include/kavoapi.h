@@ -499,6 +499,38 @@ KAVOAPI_STATIC_ASSERT(sizeof(gwarray) == 12, "gwarray is 12 bytes on 32-bit");
 
 /* ---- List window ---------------------------------------------------------- */
 
+/* What a list window hands its host with DRAWCELL: the device context to
+ * paint into and the cell's rectangle (left, top, right, bottom). */
+typedef struct qlw_owner_draw {
+    void *dc; /* HDC */
+    int32_t left, top, right, bottom;
+} qlw_owner_draw;
+KAVOAPI_STATIC_ASSERT(sizeof(qlw_owner_draw) == sizeof(void *) + 16, "qlw_owner_draw has no gaps");
+
+/* The record of a "GWLBHDR" header strip window, made zero-filled by the
+ * window and reached through its slot 0 (GetWindowLongPtr).  The host
+ * fills it: 1 to 30 columns, the left border of each as a fraction of the
+ * strip's width (column_x follows at each width message), the captions
+ * separated by "|" with the two lines of one caption separated by "\",
+ * and how many character cells the whole strip must hold (above 0).  With
+ * fixed_font set the strip draws with DEFAULT_GUI_FONT; otherwise the
+ * module makes the font, scaled to the width. */
+typedef struct qlw_header_strip {
+    uint32_t host_word; /* the module neither reads nor writes it */
+    void *font;         /* HFONT */
+    int32_t column_count;
+    int32_t column_x[30];
+    float column_ratio[30];
+    uint16_t caption[400];
+    uint16_t fixed_font;
+    int16_t chars_across;
+} qlw_header_strip;
+KAVOAPI_STATIC_ASSERT(sizeof(qlw_header_strip) == sizeof(void *) + 1052, "qlw_header_strip has no gaps");
+KAVOAPI_AT(qlw_header_strip, column_x, sizeof(void *) + 8);
+KAVOAPI_AT(qlw_header_strip, caption, sizeof(void *) + 248);
+/* Message to a header strip: the new width in wParam. */
+#define QLW_HDR_SETWIDTH 1025
+
 /* ---- Graphics and images -------------------------------------------------- */
 
 /* A named font's settings (qafont_get_info); heights in tenths of a mm. */
@@ -811,6 +843,109 @@ KAVOAPI int32_t WINAPI qa_set_default_room(const room *in);
 
 /* ---- List window and header strip ------------------------------------------- */
 
+/* A QLISTWND window asks its host for everything through one callback, with
+ * the C calling convention: code QLW_GETNREC and the others below, the
+ * record and column they concern, and for texts a buffer to fill (cell
+ * texts at most 200 units with the terminator, hints 2000).  The ANSI form
+ * fills 8-bit texts in the ANSI code page, the _wc form UTF-16 texts. */
+typedef int32_t(__cdecl *qlw_callback)(HWND window, int32_t code, int32_t record, int32_t column, void *data);
+
+/* Style flags of qlw_init and qlw_init_control. */
+#define QLW_MULTISEL 1
+#define QLW_DOUBLEROW 2
+#define QLW_CELLMODE 4
+#define QLW_NOHEADER 8
+#define QLW_TWOBANDS 16
+#define QLW_NOVSCROLL 32
+#define QLW_KEEPCOLORS 64
+/* Column flags. */
+#define QLW_COL_SKIP 1
+#define QLW_COL_OWNERDRAW 2
+/* Callback codes. */
+#define QLW_GETNREC 101
+#define QLW_GETTEXT 102
+#define QLW_DBLCLICK 103
+#define QLW_RCLICK 104
+#define QLW_ENTERKEY 105
+#define QLW_ESCKEY 106
+#define QLW_INSKEY 107
+#define QLW_DELKEY 108
+#define QLW_HDRCLICK 109
+#define QLW_HDRRCLICK 110
+#define QLW_DRAWCELL 111
+#define QLW_GETTEXT2 112
+#define QLW_LCLICK 113
+#define QLW_RCLICKEMPTY 114
+#define QLW_GETNCELL 115
+#define QLW_CANSELECT 116
+#define QLW_GETHINT 117
+#define QLW_TOPROW 118
+#define QLW_GETSEPLINE 119
+#define QLW_CURCHANGED 120
+#define QLW_CLOSING 999
+
+/* Creating and starting: qlw_init makes a hidden child list window (0 on
+ * failure, with a message); qlw_init_control takes over a QLISTWND control
+ * of a dialog.  Define the columns, then qlw_start counts the records,
+ * lays the columns out and shows the window.  Functions given a window
+ * that is not a list window return -1 (the counting ones 0). */
+KAVOAPI int32_t WINAPI qlw_registerclass(HINSTANCE instance);
+KAVOAPI HWND WINAPI qlw_init(HWND parent, int32_t x, int32_t y, int32_t width, int32_t height, qlw_callback callback,
+                             int32_t flags);
+KAVOAPI HWND WINAPI qlw_init_wc(HWND parent, int32_t x, int32_t y, int32_t width, int32_t height,
+                                qlw_callback callback, int32_t flags);
+KAVOAPI int32_t WINAPI qlw_init_control(HWND window, qlw_callback callback, int32_t flags);
+KAVOAPI int32_t WINAPI qlw_init_control_wc(HWND window, qlw_callback callback, int32_t flags);
+/* Columns: widths in average characters, header texts of at most 79
+ * characters, at most 50 columns.  With QLW_TWOBANDS the columns are the
+ * subcolumns and qlw_init_column gives the texts of their groups. */
+KAVOAPI int32_t WINAPI qlw_init_column(HWND window, uint32_t width, const char *text1, const char *text2,
+                                       uint32_t flags);
+KAVOAPI int32_t WINAPI qlw_init_column_wc(HWND window, uint32_t width, const wchar_t *text1, const wchar_t *text2,
+                                          uint32_t flags);
+KAVOAPI int32_t WINAPI qlw_init_subcolumn_wc(HWND window, uint32_t width, uint32_t group, const wchar_t *text1,
+                                             const wchar_t *text2, uint32_t flags);
+KAVOAPI int32_t WINAPI qlw_delete_columns(HWND window);
+KAVOAPI int32_t WINAPI qlw_set_showed_ncol(HWND window, int32_t n);
+KAVOAPI int32_t WINAPI qlw_start(HWND window);
+KAVOAPI int32_t WINAPI qlw_regen_columns(HWND window);
+KAVOAPI int32_t WINAPI qlw_regen(HWND window, uint32_t force);
+KAVOAPI int32_t WINAPI qlw_get_nmb_of_columns(HWND window);
+/* Texts of 80 units each (8-bit: text1 100 bytes, text2 200). */
+KAVOAPI int32_t WINAPI qlw_get_column_info_wc(HWND window, int32_t column, uint32_t *width, wchar_t *text1,
+                                              wchar_t *text2, uint32_t *flags);
+KAVOAPI int32_t WINAPI qlw_get_column_info(HWND window, int32_t column, uint32_t *width, char *text1, char *text2,
+                                           uint32_t *flags);
+/* The current position and the selection. */
+KAVOAPI int32_t WINAPI qlw_get_current_rec(HWND window);
+KAVOAPI int32_t WINAPI qlw_get_current_col(HWND window);
+KAVOAPI int32_t WINAPI qlw_get_current_cell(HWND window);
+KAVOAPI int32_t WINAPI qlw_set_current_rec(HWND window, int32_t record);
+KAVOAPI int32_t WINAPI qlw_set_current_col(HWND window, int32_t column);
+KAVOAPI int32_t WINAPI qlw_set_current_cell(HWND window, int32_t cell);
+KAVOAPI int32_t WINAPI qlw_set_select(HWND window, int32_t record, uint8_t value);
+KAVOAPI int32_t WINAPI qlw_unselect_all(HWND window);
+KAVOAPI int32_t WINAPI qlw_rec_is_selected(HWND window, int32_t record);
+KAVOAPI int32_t WINAPI qlw_get_nmb_of_selected_recs(HWND window);
+/* Looks: the row height in pixels (below 1: the default), header fonts
+ * (0 changes nothing), the text colour of the cell being drawn (only from
+ * inside GETTEXT, GETTEXT2 or DRAWCELL), the sort mark (column -1: none). */
+KAVOAPI int32_t WINAPI qlw_set_rowheight(HWND window, int32_t height);
+KAVOAPI int32_t WINAPI qlw_set_header_font(HWND window, HFONT font);
+KAVOAPI int32_t WINAPI qlw_set_header_font2(HWND window, HFONT font);
+KAVOAPI int32_t WINAPI qlw_set_textcolor(HWND window, COLORREF colour);
+KAVOAPI int32_t WINAPI qlw_set_sort_column(HWND window, int32_t column, uint16_t ascending);
+/* Two lists that scroll and select together (vertically). */
+KAVOAPI int32_t WINAPI qlw_link_selections_and_hscrolls(HWND window1, HWND window2);
+/* Repaints one record's row (negative: the current one): 0, or -1 for a
+ * window that is not a list window. */
+KAVOAPI int32_t WINAPI qlw_invalidate_rec(HWND window, int32_t record);
+KAVOAPI int32_t WINAPI qlw_get_cellrect(HWND window, int32_t record, int32_t column, RECT *rect);
+KAVOAPI int32_t WINAPI qlw_window_is_qlw(HWND window);
+/* Draw the leading part of a text that fits max_width pixels. */
+KAVOAPI int32_t WINAPI qlw_write_txt(HDC hdc, int32_t x, int32_t y, int32_t max_width, const char *text);
+KAVOAPI int32_t WINAPI qlw_write_wtxt(HDC hdc, int32_t x, int32_t y, int32_t max_width, const wchar_t *text);
+
 /* ---- Message boxes ---------------------------------------------------------- */
 
 /* kind 2 asks OK/Cancel, 3 Yes/No/Cancel, 4 Yes/No and returns the button
@@ -841,6 +976,31 @@ KAVOAPI void WINAPI qat_memoinfo_init_wc(qat_memoinfo *info, const wchar_t *text
                                          uint16_t max_width);
 KAVOAPI int32_t WINAPI qat_getnextmemorow(qat_memoinfo *info, char *row, uint32_t size);
 KAVOAPI int32_t WINAPI qat_getnextmemorow_wc(qat_memoinfo *info, wchar_t *row, uint32_t size);
+
+/* Popup menu items captioned with language text text_id, or with caption
+ * when text_id is 0 or has no text; greyed unless enabled.  The results
+ * are AppendMenu's.  qa_popup_pc shows a copy (command 888) and print
+ * (889) menu at the mouse for owner; 0 when no menu could be made. */
+KAVOAPI int32_t WINAPI qa_popup_add(HMENU menu, int32_t text_id, uint32_t command, uint32_t enabled,
+                                    const char *caption);
+KAVOAPI int32_t WINAPI qa_popup_add_submenu(HMENU menu, int32_t text_id, uint32_t submenu, uint32_t enabled,
+                                            const char *caption);
+KAVOAPI int32_t WINAPI qa_popup_add_wsz(HMENU menu, int32_t text_id, uint32_t command, uint32_t enabled,
+                                        const char *caption);
+KAVOAPI int32_t WINAPI qa_popup_add_submenu_wsz(HMENU menu, int32_t text_id, uint32_t submenu, uint32_t enabled,
+                                                const char *caption);
+KAVOAPI int32_t WINAPI qa_popup_pc(HWND owner);
+
+/* Registers the QTBHINT hint window class of the list windows; 0. */
+KAVOAPI int32_t WINAPI tooltip_registerclass(HINSTANCE instance);
+/* Platform tooltips for dialog controls (the host initialises the common
+ * controls): a tooltip window with tips up to 800 pixels wide; a control
+ * added with its text, which must live as long as the tooltip; a title
+ * and icon.  The results are those of the tooltip messages. */
+KAVOAPI HWND WINAPI qa_create_control_tooltip_window(void);
+KAVOAPI int32_t WINAPI qa_attach_control_to_tooltip_window(HWND tooltip, HWND dialog, int32_t control_id,
+                                                           const wchar_t *text);
+KAVOAPI int32_t WINAPI qa_set_tooltip_header_and_icon(HWND tooltip, const wchar_t *title, uint32_t icon);
 
 /* ---- Fonts and pens --------------------------------------------------------- */
 
