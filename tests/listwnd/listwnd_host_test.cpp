@@ -22,6 +22,7 @@ struct Host {
     const wchar_t *hint = L"";
     bool overfill = false;         // texts that fill the whole buffer
     bool destroy_on_dblclick = false;
+    int thick_line_after = -1;     // GETSEPLINE answers 3 for this record
     int command_result = 0;
     int texts = 0;                 // GETTEXT calls
     Calls calls;                   // every other call but GETSEPLINE
@@ -40,7 +41,7 @@ int32_t __cdecl callback(HWND window, int32_t code, int32_t record, int32_t colu
             swprintf(static_cast<wchar_t *>(data), 200, L"r%dc%d", record, column);
         return 0;
     case QLW_GETSEPLINE:
-        return 0;
+        return record == host.thick_line_after ? 3 : 0;
     case QLW_GETHINT:
         wcscpy(static_cast<wchar_t *>(data), host.hint);
         break;
@@ -204,6 +205,33 @@ TEST_F(ListWindow, APaintAsksOnlyForTheVisibleCellsAndShowsTheSelection)
     EXPECT_EQ(GetPixel(dc, 2, cell.bottom + row_height() / 2), GetSysColor(COLOR_WINDOW)) << "the next row";
     EXPECT_EQ(GetPixel(dc, 2, header() / 2), RGB(252, 252, 252)) << "the header";
     ReleaseDC(list, dc);
+
+    const int below = 5000000 - visible_rows() + 2 + 3; // on the fourth row
+    host.thick_line_after = below - 1;
+    InvalidateRect(list, nullptr, TRUE);
+    UpdateWindow(list);
+    ASSERT_EQ(qlw_get_cellrect(list, below, 0, &cell), 0);
+    dc = GetDC(list);
+    std::string column;
+    for (int y = cell.top - 4; y <= cell.top + 1; ++y)
+        column += GetPixel(dc, 60, y) == 0 ? 'B' : GetPixel(dc, 60, y) == GetSysColor(COLOR_WINDOW) ? '.' : '?';
+    ReleaseDC(list, dc);
+    EXPECT_EQ(column, "..BBB.") << "three black lines centred on the boundary above the record";
+}
+
+TEST_F(ListWindow, LinkedListsFollowEachOtherVertically)
+{
+    HWND other = make(0);
+    ASSERT_EQ(qlw_link_selections_and_hscrolls(list, other), 0);
+    SendMessageA(list, WM_KEYDOWN, VK_END, 0);
+    const int top = 100 - visible_rows();
+    EXPECT_EQ(take_calls(), (Calls{"118 " + std::to_string(top) + " 0", "118 " + std::to_string(top) + " 0",
+                                   "120 99 0"}))
+        << "each window's host hears of its top record";
+    EXPECT_EQ(qlw_get_current_rec(other), 99);
+    EXPECT_EQ(GetScrollPos(other, SB_VERT), top);
+    SendMessageA(other, WM_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(GetScrollPos(list, SB_HORZ), 0) << "horizontal scrolling is not passed on";
 }
 
 TEST_F(ListWindow, HintAppearsWhenTheMouseRestsAndGoesWithAKey)
