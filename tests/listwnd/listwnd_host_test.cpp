@@ -219,6 +219,30 @@ TEST_F(ListWindow, APaintAsksOnlyForTheVisibleCellsAndShowsTheSelection)
     EXPECT_EQ(column, "..BBB.") << "three black lines centred on the boundary above the record";
 }
 
+TEST_F(ListWindow, TwoBandHeadersDrawGroupBordersAboveSubcolumnBorders)
+{
+    HWND two = qlw_init_wc(parent, 0, 0, 400, 300, callback, QLW_TWOBANDS | QLW_NOVSCROLL);
+    qlw_init_column_wc(two, 10, L"Air", nullptr, 0);
+    qlw_init_column_wc(two, 10, L"Water", nullptr, 0);
+    for (uint32_t group : {1u, 1u, 2u, 2u})
+        qlw_init_subcolumn_wc(two, 10, group, L"sub", nullptr, 0);
+    qlw_start(two);
+    UpdateWindow(two);
+    const int band = header(), quarter = 100;
+    HDC dc = GetDC(two);
+    auto at = [&](int x, int y) {
+        const COLORREF c = GetPixel(dc, x, y);
+        return c == GetSysColor(COLOR_BTNHIGHLIGHT) ? 'H' : c == GetSysColor(COLOR_BTNSHADOW) ? 'S' : c == RGB(252, 252, 252) ? '.' : '?';
+    };
+    const std::string groups{at(quarter - 1, band / 2), at(quarter + 1, band / 2), at(2 * quarter - 1, band / 2),
+                             at(2 * quarter + 1, band / 2)};
+    const std::string subcolumns{at(quarter - 1, band + band / 2), at(quarter + 1, band + band / 2)};
+    ReleaseDC(two, dc);
+    EXPECT_EQ(groups, "..SH") << "band 1 has a border only where group 2 starts";
+    EXPECT_EQ(subcolumns, "SH") << "band 2 has one at every subcolumn";
+    EXPECT_EQ(qlw_get_nmb_of_columns(two), 4);
+}
+
 TEST_F(ListWindow, LinkedListsFollowEachOtherVertically)
 {
     HWND other = make(0);
