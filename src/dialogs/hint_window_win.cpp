@@ -176,9 +176,3 @@ HWND create_hint_window(HWND owner, const wchar_t *text)
 }
 
 } // namespace kavo
-
-extern "C" int32_t WINAPI tooltip_registerclass(HINSTANCE instance)
-{
-    kavo::guarded_void([&] { kavo::register_hint_class(instance); });
-    return 0;
-}

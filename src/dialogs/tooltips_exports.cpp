@@ -1,9 +1,11 @@
-// Thin wrappers of the platform tooltip control for dialog controls.  The
-// host loads and initialises the common controls.
+// Thin wrappers of the platform tooltip control for dialog controls (the
+// host loads and initialises the common controls), and the registration of
+// the list windows' hint window class.
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include "dialogs/hint_window_win.h"
 #include "frame/module_state.h"
 #include "kavoapi.h"
 #include "util/guard.h"
@@ -45,4 +47,10 @@ extern "C" int32_t WINAPI qa_set_tooltip_header_and_icon(HWND tooltip, const wch
     return kavo::guarded<int32_t>(0, [&] {
         return static_cast<int32_t>(SendMessageW(tooltip, TTM_SETTITLEW, icon, reinterpret_cast<LPARAM>(title)));
     });
+}
+
+extern "C" int32_t WINAPI tooltip_registerclass(HINSTANCE instance)
+{
+    kavo::guarded_void([&] { kavo::register_hint_class(instance); });
+    return 0;
 }
