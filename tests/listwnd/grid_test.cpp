@@ -120,6 +120,21 @@ TEST(GridLayout, CellRectanglesAndHitTestsAgreeOnTheBorders)
     }
 }
 
+TEST(GridInput, AHeaderBorderIsDraggedWithinTwentyPixelsOfItsNeighbours)
+{
+    Fixture f(0, 5);
+    EXPECT_TRUE(f.grid.left_press({401, 10}, f.host)) << "within 2 pixels of the border at 400";
+    EXPECT_EQ(f.host.take(), Events{}) << "a drag tells the host nothing";
+    EXPECT_EQ(f.grid.resize_column, 2);
+    EXPECT_FALSE(f.grid.drag_border(219)) << "left limit 200 + 20";
+    EXPECT_TRUE(f.grid.drag_border(220));
+    EXPECT_FALSE(f.grid.drag_border(220)) << "no move, no repaint";
+    EXPECT_FALSE(f.grid.drag_border(581)) << "right limit 600 - 20";
+    EXPECT_EQ(f.grid.x(2), 220);
+    EXPECT_EQ(f.grid.widths[1], 10u) << "only pixels change";
+    EXPECT_FALSE(f.grid.left_press({401, 30}, f.host)) << "below the header it is a click";
+}
+
 TEST(GridLayout, GroupsStartAtTheirFirstVisibleSubcolumn)
 {
     Fixture f(kavo::kGridTwoBands, 5); // subcolumns 0,1 in group 1; 2,3 in group 2
