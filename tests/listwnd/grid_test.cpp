@@ -30,7 +30,7 @@ struct Fixture {
         host.client = {800, 201};
         grid.set_defaults(flags, 8, 16);
         for (int c = 0; c < columns; ++c) {
-            const uint32_t column_flags = (skip_mask >> c) & 1 ? kavo::kColumnSkip : 0;
+            const uint32_t column_flags = (skip_mask >> c) & 1 ? uint32_t{kavo::kColumnSkip} : 0u;
             if (flags & kavo::kGridTwoBands)
                 grid.define_subcolumn(10, static_cast<uint32_t>(c / 2 + 1), nullptr, nullptr, column_flags);
             else
