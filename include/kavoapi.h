@@ -304,6 +304,112 @@ KAVOAPI int32_t WINAPI qa_set_default_room(const room *in) KAVOAPI_NOEXCEPT;
 
 /* ---- List window and header strip ------------------------------------------- */
 
+/* A QLISTWND window asks its host for everything through one callback, with
+ * the C calling convention: code QLW_GETNREC and the others below, the
+ * record and column they concern, and for texts a buffer to fill (cell
+ * texts at most 200 units with the terminator, hints 2000).  The ANSI form
+ * fills 8-bit texts in the ANSI code page, the _wc form UTF-16 texts. */
+typedef int32_t(__cdecl *qlw_callback)(HWND window, int32_t code, int32_t record, int32_t column, void *data);
+
+/* Style flags of qlw_init and qlw_init_control. */
+#define QLW_MULTISEL 1
+#define QLW_DOUBLEROW 2
+#define QLW_CELLMODE 4
+#define QLW_NOHEADER 8
+#define QLW_TWOBANDS 16
+#define QLW_NOVSCROLL 32
+#define QLW_KEEPCOLORS 64
+/* Column flags. */
+#define QLW_COL_SKIP 1
+#define QLW_COL_OWNERDRAW 2
+/* Callback codes. */
+#define QLW_GETNREC 101
+#define QLW_GETTEXT 102
+#define QLW_DBLCLICK 103
+#define QLW_RCLICK 104
+#define QLW_ENTERKEY 105
+#define QLW_ESCKEY 106
+#define QLW_INSKEY 107
+#define QLW_DELKEY 108
+#define QLW_HDRCLICK 109
+#define QLW_HDRRCLICK 110
+#define QLW_DRAWCELL 111
+#define QLW_GETTEXT2 112
+#define QLW_LCLICK 113
+#define QLW_RCLICKEMPTY 114
+#define QLW_GETNCELL 115
+#define QLW_CANSELECT 116
+#define QLW_GETHINT 117
+#define QLW_TOPROW 118
+#define QLW_GETSEPLINE 119
+#define QLW_CURCHANGED 120
+#define QLW_CLOSING 999
+
+/* Creating and starting: qlw_init makes a hidden child list window (0 on
+ * failure, with a message); qlw_init_control takes over a QLISTWND control
+ * of a dialog.  Define the columns, then qlw_start counts the records,
+ * lays the columns out and shows the window.  Functions given a window
+ * that is not a list window return -1 (the counting ones 0). */
+KAVOAPI int32_t WINAPI qlw_registerclass(HINSTANCE instance) KAVOAPI_NOEXCEPT;
+KAVOAPI HWND WINAPI qlw_init(HWND parent, int32_t x, int32_t y, int32_t width, int32_t height, qlw_callback callback,
+                             int32_t flags) KAVOAPI_NOEXCEPT;
+KAVOAPI HWND WINAPI qlw_init_wc(HWND parent, int32_t x, int32_t y, int32_t width, int32_t height, qlw_callback callback,
+                                int32_t flags) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_init_control(HWND window, qlw_callback callback, int32_t flags) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_init_control_wc(HWND window, qlw_callback callback, int32_t flags) KAVOAPI_NOEXCEPT;
+/* Columns: widths in average characters, header texts of at most 79
+ * characters, at most 50 columns.  With QLW_TWOBANDS the columns are the
+ * subcolumns and qlw_init_column gives the texts of their groups. */
+KAVOAPI int32_t WINAPI qlw_init_column(HWND window, uint32_t width, const char *text1, const char *text2,
+                                       uint32_t flags) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_init_column_wc(HWND window, uint32_t width, const wchar_t *text1, const wchar_t *text2,
+                                          uint32_t flags) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_init_subcolumn_wc(HWND window, uint32_t width, uint32_t group, const wchar_t *text1,
+                                             const wchar_t *text2, uint32_t flags) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_delete_columns(HWND window) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_set_showed_ncol(HWND window, int32_t n) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_start(HWND window) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_regen_columns(HWND window) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_regen(HWND window, uint32_t force) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_get_nmb_of_columns(HWND window) KAVOAPI_NOEXCEPT;
+/* Texts of 80 units each (8-bit: text1 100 bytes, text2 200). */
+KAVOAPI int32_t WINAPI qlw_get_column_info_wc(HWND window, int32_t column, uint32_t *width, wchar_t *text1,
+                                              wchar_t *text2, uint32_t *flags) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_get_column_info(HWND window, int32_t column, uint32_t *width, char *text1, char *text2,
+                                           uint32_t *flags) KAVOAPI_NOEXCEPT;
+/* The current position and the selection. */
+KAVOAPI int32_t WINAPI qlw_get_current_rec(HWND window) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_get_current_col(HWND window) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_get_current_cell(HWND window) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_set_current_rec(HWND window, int32_t record) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_set_current_col(HWND window, int32_t column) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_set_current_cell(HWND window, int32_t cell) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_set_select(HWND window, int32_t record, uint8_t value) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_unselect_all(HWND window) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_rec_is_selected(HWND window, int32_t record) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_get_nmb_of_selected_recs(HWND window) KAVOAPI_NOEXCEPT;
+/* Looks: the row height in pixels (below 1: the default), header fonts
+ * (0 changes nothing), the text colour of the cell being drawn (only from
+ * inside GETTEXT, GETTEXT2 or DRAWCELL), the sort mark (column -1: none). */
+KAVOAPI int32_t WINAPI qlw_set_rowheight(HWND window, int32_t height) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_set_header_font(HWND window, HFONT font) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_set_header_font2(HWND window, HFONT font) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_set_textcolor(HWND window, COLORREF colour) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_set_sort_column(HWND window, int32_t column, uint16_t ascending) KAVOAPI_NOEXCEPT;
+/* Two lists that scroll and select together (vertically). */
+KAVOAPI int32_t WINAPI qlw_link_selections_and_hscrolls(HWND window1, HWND window2) KAVOAPI_NOEXCEPT;
+/* Repaints one record's row (negative: the current one): 0, or -1 for a
+ * window that is not a list window. */
+KAVOAPI int32_t WINAPI qlw_invalidate_rec(HWND window, int32_t record) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_get_cellrect(HWND window, int32_t record, int32_t column, RECT *rect) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_window_is_qlw(HWND window) KAVOAPI_NOEXCEPT;
+/* Draw the leading part of a text that fits max_width pixels. */
+KAVOAPI int32_t WINAPI qlw_write_txt(HDC hdc, int32_t x, int32_t y, int32_t max_width,
+                                     const char *text) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qlw_write_wtxt(HDC hdc, int32_t x, int32_t y, int32_t max_width,
+                                      const wchar_t *text) KAVOAPI_NOEXCEPT;
+
+
 /* ---- Message boxes ---------------------------------------------------------- */
 
 /* kind 2 asks OK/Cancel, 3 Yes/No/Cancel, 4 Yes/No and returns the button
@@ -335,6 +441,33 @@ KAVOAPI void WINAPI qat_memoinfo_init_wc(qat_memoinfo *info, const wchar_t *text
                                          uint16_t max_width) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qat_getnextmemorow(qat_memoinfo *info, char *row, uint32_t size) KAVOAPI_NOEXCEPT;
 KAVOAPI int32_t WINAPI qat_getnextmemorow_wc(qat_memoinfo *info, wchar_t *row, uint32_t size) KAVOAPI_NOEXCEPT;
+
+/* Popup menu items captioned with language text text_id, or with caption
+ * when text_id is 0 or has no text; greyed unless enabled.  The results
+ * are AppendMenu's.  qa_popup_pc shows a copy (command 888) and print
+ * (889) menu at the mouse for owner; 0 when no menu could be made. */
+KAVOAPI int32_t WINAPI qa_popup_add(HMENU menu, int32_t text_id, uint32_t command, uint32_t enabled,
+                                    const char *caption) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_popup_add_submenu(HMENU menu, int32_t text_id, uint32_t submenu, uint32_t enabled,
+                                            const char *caption) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_popup_add_wsz(HMENU menu, int32_t text_id, uint32_t command, uint32_t enabled,
+                                        const char *caption) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_popup_add_submenu_wsz(HMENU menu, int32_t text_id, uint32_t submenu, uint32_t enabled,
+                                                const char *caption) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_popup_pc(HWND owner) KAVOAPI_NOEXCEPT;
+
+/* Registers the QTBHINT hint window class of the list windows; 0. */
+KAVOAPI int32_t WINAPI tooltip_registerclass(HINSTANCE instance) KAVOAPI_NOEXCEPT;
+/* Platform tooltips for dialog controls (the host initialises the common
+ * controls): a tooltip window with tips up to 800 pixels wide; a control
+ * added with its text, which must live as long as the tooltip; a title
+ * and icon.  The results are those of the tooltip messages. */
+KAVOAPI HWND WINAPI qa_create_control_tooltip_window(void) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_attach_control_to_tooltip_window(HWND tooltip, HWND dialog, int32_t control_id,
+                                                           const wchar_t *text) KAVOAPI_NOEXCEPT;
+KAVOAPI int32_t WINAPI qa_set_tooltip_header_and_icon(HWND tooltip, const wchar_t *title,
+                                                      uint32_t icon) KAVOAPI_NOEXCEPT;
+
 
 /* ---- Fonts and pens --------------------------------------------------------- */
 

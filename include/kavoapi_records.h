@@ -537,6 +537,48 @@ KAVOAPI_AT(gwarray, count, 4); KAVOAPI_AT(gwarray, elemSize, 8);
 
 /* ---- List window ---------------------------------------------------------- */
 
+/* What a list window hands its host with DRAWCELL: the device context to
+ * paint into and the cell's rectangle (left, top, right, bottom). */
+typedef struct qlw_owner_draw {
+    void *dc; /* HDC */
+    int32_t left, top, right, bottom;
+} qlw_owner_draw;
+KAVOAPI_STATIC_ASSERT(sizeof(qlw_owner_draw) == sizeof(void *) + 16, "qlw_owner_draw has no gaps");
+#if UINTPTR_MAX == 0xFFFFFFFFu /* the 32-bit layout that hosts share */
+KAVOAPI_AT(qlw_owner_draw, left, 4); KAVOAPI_AT(qlw_owner_draw, top, 8);
+KAVOAPI_AT(qlw_owner_draw, right, 12); KAVOAPI_AT(qlw_owner_draw, bottom, 16);
+#endif
+
+/* The record of a "GWLBHDR" header strip window, made zero-filled by the
+ * window and reached through its slot 0 (GetWindowLongPtr).  The host
+ * fills it: 1 to 30 columns, the left border of each as a fraction of the
+ * strip's width (column_x follows at each width message), the captions
+ * separated by "|" with the two lines of one caption separated by "\",
+ * and how many character cells the whole strip must hold (above 0).  With
+ * fixed_font set the strip draws with DEFAULT_GUI_FONT; otherwise the
+ * module makes the font, scaled to the width. */
+typedef struct qlw_header_strip {
+    uint32_t host_word; /* the module neither reads nor writes it */
+    void *font;         /* HFONT */
+    int32_t column_count;
+    int32_t column_x[30];
+    float column_ratio[30];
+    uint16_t caption[400];
+    uint16_t fixed_font;
+    int16_t chars_across;
+} qlw_header_strip;
+KAVOAPI_STATIC_ASSERT(sizeof(qlw_header_strip) == sizeof(void *) + 1052, "qlw_header_strip has no gaps");
+KAVOAPI_AT(qlw_header_strip, column_x, sizeof(void *) + 8);
+KAVOAPI_AT(qlw_header_strip, caption, sizeof(void *) + 248);
+#if UINTPTR_MAX == 0xFFFFFFFFu /* the 32-bit layout that hosts share */
+KAVOAPI_AT(qlw_header_strip, font, 4); KAVOAPI_AT(qlw_header_strip, column_count, 8);
+KAVOAPI_AT(qlw_header_strip, column_ratio, 132); KAVOAPI_AT(qlw_header_strip, fixed_font, 1052);
+KAVOAPI_AT(qlw_header_strip, chars_across, 1054);
+#endif
+/* Message to a header strip: the new width in wParam. */
+#define QLW_HDR_SETWIDTH 1025
+
+
 /* ---- Graphics and images -------------------------------------------------- */
 
 /* A named font's settings (qafont_get_info); heights in tenths of a mm. */

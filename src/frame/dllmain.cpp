@@ -2,8 +2,12 @@
 
 #include <gdiplus.h>
 
+#include "dialogs/hint_window_win.h"
 #include "files/download_win.h"
 #include "graphics/fonts_pens.h"
+#include "listwnd/header_strip_win.h"
+#include "listwnd/listwnd_win.h"
+#include "listwnd/syscolor_cache_win.h"
 #include "util/guard.h"
 #include "util/module_state.h"
 
@@ -38,10 +42,16 @@ void module_detach()
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {
     kavo::guarded_void([&] {
-        if (reason == DLL_PROCESS_ATTACH)
+        if (reason == DLL_PROCESS_ATTACH) {
             module_attach(instance);
-        else if (reason == DLL_PROCESS_DETACH)
+            kavo::syscolor_cache_attach();
+            kavo::register_header_strip_class(instance);
+            kavo::register_list_class(instance);
+            kavo::register_hint_class(instance);
+        } else if (reason == DLL_PROCESS_DETACH) {
+            kavo::syscolor_cache_detach();
             module_detach();
+        }
     });
     return TRUE;
 }

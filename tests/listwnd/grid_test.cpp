@@ -1,0 +1,372 @@
+// The list window's model without a window: layout arithmetic, hit tests,
+// navigation at the ends of the list, selection rules, and the exact
+// sequence of host calls and window requests that input produces.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "listwnd/grid.h"
+#include "recording_host.h"
+
+namespace {
+
+using kavo::Grid;
+using kavo::Point;
+using kavo::Rect;
+using kavo_test::RecordingHost;
+using Events = std::vector<std::string>;
+
+// Dialog units 8 x 16: band 1 is 21 pixels, rows 18; a client of 800 x 201
+// shows 10 whole rows; four columns of 10 characters fit to borders 0, 200,
+// 400, 600, 800.
+struct Fixture {
+    RecordingHost host;
+    Grid grid;
+
+    explicit Fixture(uint32_t flags, int records, int columns = 4, uint32_t skip_mask = 0)
+    {
+        host.records = records;
+        host.client = {800, 201};
+        grid.set_defaults(flags, 8, 16);
+        for (int c = 0; c < columns; ++c) {
+            const uint32_t column_flags = (skip_mask >> c) & 1 ? uint32_t{kavo::kColumnSkip} : 0u;
+            if (flags & kavo::kGridTwoBands)
+                grid.define_subcolumn(10, static_cast<uint32_t>(c / 2 + 1), nullptr, nullptr, column_flags);
+            else
+                grid.define_column(10, nullptr, nullptr, column_flags);
+        }
+        grid.start(host);
+        host.take();
+    }
+    void place(int top, int current, int column)
+    {
+        grid.top = top;
+        grid.current_record = current;
+        grid.current_column = column;
+    }
+};
+
+TEST(GridLayout, BandsRowsAndBordersFollowTheFlagsAndTheClient)
+{
+    const std::u16string second = u"kg/s";
+    const struct {
+        const char *what;
+        uint32_t flags;
+        bool second_line;
+        int band1, band2, row_height;
+    } cases[] = {
+        {"one band, one line", 0, false, 21, 0, 18},
+        {"a second header line doubles the band", 0, true, 34, 0, 18},
+        {"two bands of equal height", kavo::kGridTwoBands, false, 21, 21, 18},
+        {"no header", kavo::kGridNoHeader, true, 0, 0, 18},
+        {"double rows", kavo::kGridDoubleRow, false, 21, 0, 36},
+    };
+    for (const auto &c : cases) {
+        RecordingHost host;
+        Grid grid;
+        grid.set_defaults(c.flags, 8, 16);
+        if (c.flags & kavo::kGridTwoBands)
+            grid.define_subcolumn(10, 1, nullptr, c.second_line ? reinterpret_cast<const uint16_t *>(second.c_str()) : nullptr, 0);
+        else
+            grid.define_column(10, nullptr, c.second_line ? reinterpret_cast<const uint16_t *>(second.c_str()) : nullptr, 0);
+        grid.start(host);
+        EXPECT_EQ(grid.band1, c.band1) << c.what;
+        EXPECT_EQ(grid.band2, c.band2) << c.what;
+        EXPECT_EQ(grid.row_height, c.row_height) << c.what;
+        EXPECT_EQ(grid.visible_rows, std::max(1, (200 - c.band1 - c.band2) / c.row_height)) << c.what;
+    }
+}
+
+TEST(GridLayout, DraggedBordersKeepTheirProportionsButHiddenColumnsRebuildFromWidths)
+{
+    Fixture f(0, 5);
+    EXPECT_EQ(std::vector<int>(f.grid.xs.begin(), f.grid.xs.begin() + 5), (std::vector<int>{0, 200, 400, 600, 800}));
+    f.grid.xs[1] = 100; // a dragged border
+    f.grid.fit_columns(400);
+    EXPECT_EQ(std::vector<int>(f.grid.xs.begin(), f.grid.xs.begin() + 5), (std::vector<int>{0, 50, 200, 300, 400}));
+
+    f.grid.widths[2] = 30; // 30 characters: 248 pixels with margins, beside 88
+    f.grid.first_column = 1;
+    f.grid.last_column = 2;
+    f.grid.fit_columns(336);
+    EXPECT_EQ(std::vector<int>(f.grid.xs.begin(), f.grid.xs.begin() + 3), (std::vector<int>{0, 88, 336}));
+}
+
+TEST(GridLayout, CellRectanglesAndHitTestsAgreeOnTheBorders)
+{
+    Fixture f(0, 12);
+    f.place(3, 3, 0);
+    Rect r;
+    ASSERT_TRUE(f.grid.record_cell_rect(12, 1, r)) << "the row after the last record is on the page";
+    EXPECT_EQ(r, (Rect{201, 21 + 9 * 18 + 1, 399, 21 + 10 * 18}));
+    EXPECT_FALSE(f.grid.record_cell_rect(13, 1, r)) << "beyond the row after the last record";
+    EXPECT_FALSE(f.grid.record_cell_rect(2, 1, r)) << "above the top record";
+    EXPECT_FALSE(f.grid.record_cell_rect(5, 4, r)) << "no column 4";
+
+    const struct {
+        Point at;
+        int row, column, border;
+    } points[] = {
+        {{0, 0}, kavo::kRowBand1, 0, 0},      {{198, 10}, kavo::kRowBand1, 0, 1},
+        {{203, 10}, kavo::kRowBand1, 1, 0},   {{799, 21}, 0, 3, 0},
+        {{400, 21 + 8 * 18}, 8, 2, 0},        {{400, 21 + 9 * 18}, kavo::kRowBelow, 2, 0},
+        {{800, 30}, 0, -1, 0},
+    };
+    for (const auto &p : points) {
+        EXPECT_EQ(f.grid.row_at(p.at.y, f.host), p.row) << p.at.x << "," << p.at.y;
+        EXPECT_EQ(f.grid.column_at(p.at.x), p.column) << p.at.x << "," << p.at.y;
+        EXPECT_EQ(f.grid.border_at(p.at.x, p.at.y), p.border) << p.at.x << "," << p.at.y;
+    }
+}
+
+TEST(GridInput, AHeaderBorderIsDraggedWithinTwentyPixelsOfItsNeighbours)
+{
+    Fixture f(0, 5);
+    EXPECT_TRUE(f.grid.left_press({401, 10}, f.host)) << "within 2 pixels of the border at 400";
+    EXPECT_EQ(f.host.take(), Events{}) << "a drag tells the host nothing";
+    EXPECT_EQ(f.grid.resize_column, 2);
+    EXPECT_FALSE(f.grid.drag_border(219)) << "left limit 200 + 20";
+    EXPECT_TRUE(f.grid.drag_border(220));
+    EXPECT_FALSE(f.grid.drag_border(220)) << "no move, no repaint";
+    EXPECT_FALSE(f.grid.drag_border(581)) << "right limit 600 - 20";
+    EXPECT_EQ(f.grid.x(2), 220);
+    EXPECT_EQ(f.grid.widths[1], 10u) << "only pixels change";
+    EXPECT_FALSE(f.grid.left_press({401, 30}, f.host)) << "below the header it is a click";
+}
+
+TEST(GridLayout, GroupsStartAtTheirFirstVisibleSubcolumn)
+{
+    Fixture f(kavo::kGridTwoBands, 5); // subcolumns 0,1 in group 1; 2,3 in group 2
+    EXPECT_EQ(f.grid.group_left(0), 0);
+    EXPECT_EQ(f.grid.group_left(1), 400);
+    EXPECT_EQ(f.grid.group_left(2), 800) << "a group with no visible subcolumn sits at the right end";
+    EXPECT_EQ(f.grid.band2, 21);
+}
+
+TEST(GridModel, RecordCountsComeFromTheHostAndBadCountsMeanNoRecords)
+{
+    const struct {
+        const char *what;
+        uint32_t flags;
+        int records, cells, columns, expected;
+        const char *report;
+    } cases[] = {
+        {"cells fill rows, the last partly", kavo::kGridCellMode, 0, 10, 4, 3, nullptr},
+        {"a host without GETNCELL is reported", kavo::kGridCellMode, 5, 0, 4, 0,
+         "report Application error:\r\nGETNCELL not implemented"},
+        {"no columns, no rows", kavo::kGridCellMode, 0, 10, 0, 0, nullptr},
+        {"negative record count", 0, -7, 0, 4, 0, nullptr},
+        {"negative cell count", kavo::kGridCellMode, 0, -7, 4, 0, nullptr},
+    };
+    for (const auto &c : cases) {
+        Fixture f(c.flags, c.records, c.columns);
+        f.host.cells = c.cells;
+        f.grid.count_records(f.host);
+        EXPECT_EQ(f.grid.record_count, c.expected) << c.what;
+        EXPECT_EQ(f.host.take(), c.report ? Events{c.report} : Events{}) << c.what;
+    }
+}
+
+TEST(GridNavigation, EachKeyAtTheEndsOfTheListMovesAsSpecified)
+{
+    const struct {
+        const char *what;
+        uint32_t flags;
+        int records, cells;
+        uint32_t skip;
+        int top, current, column, key;
+        int top_after, current_after, column_after;
+    } cases[] = {
+        {"page down keeps the place on the page", 0, 100, 0, 0, 0, 2, 0, kavo::kKeyPageDown, 8, 10, 0},
+        {"page down stops at the greatest top", 0, 100, 0, 0, 85, 87, 0, kavo::kKeyPageDown, 90, 92, 0},
+        {"page down on the last page", 0, 100, 0, 0, 90, 95, 0, kavo::kKeyPageDown, 90, 95, 0},
+        {"page up to the first record", 0, 100, 0, 0, 5, 7, 0, kavo::kKeyPageUp, 0, 2, 0},
+        {"page up at the top", 0, 100, 0, 0, 0, 3, 0, kavo::kKeyPageUp, 0, 3, 0},
+        {"end", 0, 100, 0, 0, 0, 0, 0, kavo::kKeyEnd, 90, 99, 0},
+        {"home", 0, 100, 0, 0, 50, 55, 0, kavo::kKeyHome, 0, 0, 0},
+        {"end of an empty list", 0, 0, 0, 0, 0, -1, 0, kavo::kKeyEnd, 0, -1, 0},
+        {"up on the top row scrolls by one", 0, 100, 0, 0, 10, 10, 0, kavo::kKeyUp, 9, 9, 0},
+        {"up at the first record", 0, 100, 0, 0, 0, 0, 0, kavo::kKeyUp, 0, 0, 0},
+        {"down on the last row scrolls by one", 0, 100, 0, 0, 0, 9, 0, kavo::kKeyDown, 1, 10, 0},
+        {"down at the last record", 0, 100, 0, 0, 90, 99, 0, kavo::kKeyDown, 90, 99, 0},
+        {"down from no current record", 0, 100, 0, 0, 5, -1, 0, kavo::kKeyDown, 0, 0, 0},
+        {"left past skipped columns", 0, 5, 0, 0b0110, 0, 0, 3, kavo::kKeyLeft, 0, 0, 0},
+        {"left with only skipped columns left", 0, 5, 0, 0b0011, 0, 0, 2, kavo::kKeyLeft, 0, 0, 2},
+        {"right past a skipped column", 0, 5, 0, 0b0010, 0, 0, 0, kavo::kKeyRight, 0, 0, 2},
+        {"right at the last column", 0, 5, 0, 0, 0, 0, 3, kavo::kKeyRight, 0, 0, 3},
+        {"cell mode: down into the last row's cells", kavo::kGridCellMode, 0, 10, 0, 0, 1, 1, kavo::kKeyDown, 0, 2, 1},
+        {"cell mode: down below the last cell", kavo::kGridCellMode, 0, 10, 0, 0, 1, 2, kavo::kKeyDown, 0, 1, 2},
+        {"cell mode: right after the last cell", kavo::kGridCellMode, 0, 10, 0, 0, 2, 1, kavo::kKeyRight, 0, 2, 1},
+    };
+    for (const auto &c : cases) {
+        Fixture f(c.flags, c.records, 4, c.skip);
+        f.host.cells = c.cells;
+        f.grid.count_records(f.host);
+        f.place(c.top, c.current, c.column);
+        f.grid.key_down(c.key, f.host);
+        EXPECT_EQ(f.grid.top, c.top_after) << c.what;
+        EXPECT_EQ(f.grid.current_record, c.current_after) << c.what;
+        EXPECT_EQ(f.grid.current_column, c.column_after) << c.what;
+    }
+}
+
+// Rows as the recorder writes their invalidation: visible row i of the
+// fixture spans y 21 + 18 i + 1 .. 21 + 18 (i + 1).
+std::string row(int i)
+{
+    return "inv " + std::to_string(22 + 18 * i) + ".." + std::to_string(39 + 18 * i) + " x1..799";
+}
+
+TEST(GridNavigation, KeysInvalidateRowsScrollAndNotifyInOrder)
+{
+    const struct {
+        const char *what;
+        uint32_t flags;
+        int top, current, key;
+        bool shift;
+        Events events;
+    } cases[] = {
+        {"down within the page repaints two rows", 0, 0, 2, kavo::kKeyDown, false,
+         {row(2), row(2), row(3), "sync", "focus", "cb 120 3 0"}},
+        {"down off the page scrolls", 0, 0, 9, kavo::kKeyDown, false,
+         {row(9), row(9), "repaint", "vpos 1", "cb 118 1 0", "sync", "focus", "cb 120 10 0"}},
+        {"enter only notifies", 0, 0, 2, 13, false, {"cb 105 2 0", "focus"}},
+        {"shift+down extends the selection", kavo::kGridMultiSel, 0, 2, kavo::kKeyDown, true,
+         {row(2), row(2), "repaint", row(3), "sync", "focus", "cb 120 3 0"}},
+        {"space toggles the current record", kavo::kGridMultiSel, 0, 2, 32, false, {row(2), "sync", "focus"}},
+        {"a key that moves nothing", 0, 0, 2, 'A', false, {"focus"}},
+    };
+    for (const auto &c : cases) {
+        Fixture f(c.flags, 100);
+        f.place(c.top, c.current, 0);
+        f.grid.select_record(c.current, 1);
+        f.host.shift = c.shift;
+        f.grid.key_down(c.key, f.host);
+        EXPECT_EQ(f.host.take(), c.events) << c.what;
+    }
+}
+
+TEST(GridSelection, ShiftClicksExtendFromTheFirstSelectedRecord)
+{
+    Fixture f(kavo::kGridMultiSel, 20);
+    f.place(0, 8, 0);
+    f.grid.select_record(8, 1);
+    f.host.shift = true;
+    auto selected = [&] {
+        std::string s;
+        for (int r = 0; r < 20; ++r)
+            s += f.grid.record_selected(r) ? '1' : '.';
+        return s;
+    };
+    f.grid.left_press({300, 21 + 5 * 18 + 5}, f.host);
+    EXPECT_EQ(selected(), ".....1111...........");
+    f.grid.left_press({300, 21 + 9 * 18 + 5}, f.host);
+    EXPECT_EQ(selected(), ".....11111..........") << "record 9 from the anchor 5";
+    f.host.shift = false;
+    f.host.ctrl = true;
+    f.grid.left_press({300, 21 + 2 * 18 + 5}, f.host);
+    EXPECT_EQ(selected(), "..1..11111..........");
+    EXPECT_EQ(f.grid.selected_count(), 6);
+}
+
+TEST(GridSelection, ResetWalksUpPastRecordsTheHostRefuses)
+{
+    Fixture f(kavo::kGridMultiSel, 10);
+    f.host.refused = {{5, 0}, {4, 0}};
+    f.grid.current_record = 5;
+    f.grid.reset_selection(f.host);
+    EXPECT_EQ(f.grid.current_record, 3);
+    EXPECT_EQ(f.grid.selected_count(), 1);
+    f.host.refused = {{3, 0}, {2, 0}, {1, 0}, {0, 0}};
+    f.grid.reset_selection(f.host);
+    EXPECT_EQ(f.grid.current_record, -1);
+    EXPECT_EQ(f.grid.selected_count(), 0);
+}
+
+TEST(GridInput, PressesNotifyTheHostOnlyWhereTheRulesSay)
+{
+    const struct {
+        const char *what;
+        uint32_t flags;
+        int records, client_height;
+        Point at;
+        bool right;
+        std::vector<std::pair<int, int>> refused;
+        Events events;
+    } cases[] = {
+        {"right press on an empty list", 0, 0, 201, {300, 100}, true, {}, {"focus", "cb 114 0 0"}},
+        {"right press below the records", 0, 3, 201, {300, 100}, true, {}, {"focus"}},
+        {"left press on a header column", 0, 3, 201, {250, 5}, false, {}, {"focus", "cb 109 0 1"}},
+        {"the host refuses the record", 0, 30, 201, {250, 21 + 18 * 2 + 3}, false, {{2, 1}}, {"focus"}},
+        {"the half-shown row scrolls by one", 0, 30, 210, {250, 21 + 18 * 10 + 3}, false, {},
+         {"focus", "repaint", row(9), "update", "sync", "cb 113 10 1", "cb 120 10 1"}},
+        {"cell mode repaints only the two cells", kavo::kGridCellMode, 30, 201, {250, 21 + 18 * 2 + 3}, false, {},
+         {"focus", "inv 22..39 x1..199", "inv 58..75 x201..399", "update", "sync", "cb 113 2 1", "cb 120 2 1"}},
+    };
+    for (const auto &c : cases) {
+        Fixture f(c.flags, c.records);
+        f.host.cells = c.records * 4;
+        f.host.client.height = c.client_height;
+        f.grid.layout_columns(f.host.client);
+        f.grid.count_records(f.host);
+        f.place(0, c.records ? 0 : -1, 0);
+        f.host.refused.insert(c.refused.begin(), c.refused.end());
+        f.host.take();
+        if (c.right)
+            f.grid.right_press(c.at, f.host);
+        else
+            f.grid.left_press(c.at, f.host);
+        EXPECT_EQ(f.host.take(), c.events) << c.what;
+    }
+}
+
+TEST(GridInput, WheelNotchesScrollThreeRecordsAndKeepTheRest)
+{
+    const struct {
+        std::vector<int> deltas;
+        int top;
+    } cases[] = {{{60}, 10}, {{60, 60}, 7}, {{240}, 4}, {{-120}, 13}, {{-600}, 25}, {{600}, 0}};
+    for (const auto &c : cases) {
+        Fixture f(0, 35);
+        f.place(10, 10, 0);
+        for (int d : c.deltas)
+            f.grid.wheel(d, f.host);
+        EXPECT_EQ(f.grid.top, c.top) << c.deltas.size() << " deltas from " << c.deltas[0];
+        EXPECT_EQ(f.grid.current_record, 10) << "the wheel never moves the current record";
+    }
+}
+
+TEST(GridInput, ScrollBarsMoveTheViewWithinItsLimits)
+{
+    Fixture f(0, 100, 8);
+    f.grid.first_column = 0;
+    f.grid.last_column = 2;
+    f.grid.fit_columns(800);
+    f.grid.hscroll(kavo::kScrollPageDown, 0, f.host);
+    EXPECT_EQ(f.grid.first_column, 3);
+    f.grid.hscroll(kavo::kScrollThumbTrack, 40, f.host);
+    EXPECT_EQ(f.grid.first_column, 5) << "a position beyond the columns is held at the last page";
+    EXPECT_EQ(f.grid.last_column, 7);
+    f.grid.vscroll(kavo::kScrollThumbTrack, 500, f.host);
+    EXPECT_EQ(f.grid.top, 90);
+    f.host.take();
+    f.grid.vscroll(kavo::kScrollLineDown, 0, f.host);
+    EXPECT_EQ(f.host.take(), (Events{"focus"})) << "already at the greatest top";
+}
+
+TEST(GridModel, RegenKeepsTheCurrentRecordInTheView)
+{
+    Fixture f(0, 100);
+    f.place(50, 95, 0);
+    f.host.records = 40;
+    f.grid.regen(false, f.host);
+    EXPECT_EQ(f.grid.top, 30);
+    EXPECT_EQ(f.grid.current_record, 39);
+    f.place(20, 5, 0);
+    f.grid.regen(false, f.host);
+    EXPECT_EQ(f.grid.top, 5);
+    EXPECT_EQ(f.host.take().back(), "repaint");
+}
+
+} // namespace

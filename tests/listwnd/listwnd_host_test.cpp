@@ -1,0 +1,359 @@
+// QLISTWND as a host uses it: real windows driven by real messages, the
+// host callback's calls written down, painted pixels read back, and the
+// failure values of every export for windows that are not list windows.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "kavoapi.h"
+#include "support/dialog_watch.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+struct Host {
+    int records = 100;
+    int hint_result = 0;
+    const wchar_t *hint = L"";
+    bool overfill = false;         // texts that fill the whole buffer
+    bool destroy_on_dblclick = false;
+    int thick_line_after = -1;     // GETSEPLINE answers 3 for this record
+    int command_result = 0;
+    int texts = 0;                 // GETTEXT calls
+    Calls calls;                   // every other call but GETSEPLINE
+} host;
+
+int32_t __cdecl callback(HWND window, int32_t code, int32_t record, int32_t column, void *data)
+{
+    switch (code) {
+    case QLW_GETNREC:
+        return host.records;
+    case QLW_GETTEXT:
+        ++host.texts;
+        if (host.overfill)
+            std::wmemset(static_cast<wchar_t *>(data), L'W', 200);
+        else
+            swprintf(static_cast<wchar_t *>(data), 200, L"r%dc%d", record, column);
+        return 0;
+    case QLW_GETSEPLINE:
+        return record == host.thick_line_after ? 3 : 0;
+    case QLW_GETHINT:
+        wcscpy(static_cast<wchar_t *>(data), host.hint);
+        break;
+    default:
+        break;
+    }
+    host.calls.push_back(std::to_string(code) + " " + std::to_string(record) + " " + std::to_string(column));
+    if (code == QLW_DBLCLICK && host.destroy_on_dblclick)
+        DestroyWindow(window);
+    if (code == QLW_GETHINT)
+        return host.hint_result;
+    return code == 7001 ? host.command_result : 0;
+}
+
+Calls take_calls() { return std::exchange(host.calls, {}); }
+
+class ListWindow : public ::testing::Test {
+protected:
+    // 4 columns on a 400 x 300 list: rows of (dialog base height + 2).
+    void SetUp() override
+    {
+        host = Host{};
+        parent = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 420, 320, nullptr, nullptr,
+                                 nullptr, nullptr);
+        list = make(0);
+    }
+    void TearDown() override
+    {
+        DestroyWindow(parent);
+        kavo_test::pump_messages(0);
+    }
+    HWND make(int32_t flags)
+    {
+        HWND w = qlw_init_wc(parent, 0, 0, 400, 300, callback, flags);
+        for (int c = 0; c < 4; ++c)
+            qlw_init_column_wc(w, 10, L"Head", nullptr, 0);
+        qlw_start(w);
+        UpdateWindow(w);
+        take_calls();
+        return w;
+    }
+    int row_height() const { return HIWORD(GetDialogBaseUnits()) + 2; }
+    int visible_rows() const
+    {
+        RECT client;
+        GetClientRect(list, &client);
+        return (client.bottom - header()) / row_height();
+    }
+    int header() const { return HIWORD(GetDialogBaseUnits()) + 5; }
+    LPARAM at_cell(int row, int column) const
+    {
+        return MAKELPARAM(column * 100 + 50, header() + row * row_height() + row_height() / 2);
+    }
+
+    HWND parent = nullptr;
+    HWND list = nullptr;
+};
+
+TEST_F(ListWindow, ExportsRefuseWindowsThatAreNotListWindows)
+{
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr);
+    // A pointer in the other window's slot must not be taken for a state.
+    SetWindowLongPtrA(other, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&host));
+    RECT r;
+    uint32_t width = 7;
+    char text[100] = "keep";
+    kavo_test::DialogWatch watch;
+    for (HWND w : {HWND(nullptr), other}) {
+        const int32_t results[] = {
+            qlw_init_column_wc(w, 5, L"a", L"b", 0), qlw_init_subcolumn_wc(w, 5, 1, L"a", L"b", 0),
+            qlw_delete_columns(w), qlw_set_showed_ncol(w, 1), qlw_start(w), qlw_regen_columns(w), qlw_regen(w, 1),
+            qlw_get_nmb_of_columns(w), qlw_get_column_info(w, 0, &width, text, nullptr, nullptr),
+            qlw_get_current_rec(w), qlw_get_current_col(w), qlw_get_current_cell(w), qlw_set_current_rec(w, 0),
+            qlw_set_current_col(w, 0), qlw_set_current_cell(w, 0), qlw_set_select(w, 0, 1), qlw_unselect_all(w),
+            qlw_set_rowheight(w, 5), qlw_set_textcolor(w, 0), qlw_set_sort_column(w, 1, 1),
+            qlw_link_selections_and_hscrolls(w, list), qlw_invalidate_rec(w, 0), qlw_get_cellrect(w, 0, 0, &r),
+            qlw_set_header_font(w, static_cast<HFONT>(GetStockObject(SYSTEM_FONT))),
+            qlw_init_control_wc(w, callback, 0)};
+        for (int32_t result : results)
+            EXPECT_EQ(result, -1);
+        EXPECT_EQ(qlw_rec_is_selected(w, 0), 0);
+        EXPECT_EQ(qlw_get_nmb_of_selected_recs(w), 0);
+        EXPECT_EQ(qlw_window_is_qlw(w), 0);
+        EXPECT_EQ(qlw_set_header_font(w, nullptr), 0) << "a zero font is no change, for any window";
+        EXPECT_EQ(width, 0u);
+        EXPECT_STREQ(text, "keep") << "an empty header text leaves the buffer";
+    }
+    ASSERT_EQ(watch.seen().size(), 2u);
+    EXPECT_EQ(watch.seen()[0].message(), "Wrong type of dialog control (Excepting QWlist)");
+    EXPECT_EQ(qlw_window_is_qlw(list), 1);
+}
+
+TEST_F(ListWindow, ColumnTableHoldsFiftyAndARebuiltListOnlyItsNewColumns)
+{
+    for (int c = 4; c < 50; ++c)
+        ASSERT_EQ(qlw_init_column(list, 3, "x", "", 0), 0);
+    EXPECT_EQ(qlw_init_column(list, 3, "one too many", "", 0), -1);
+    qlw_delete_columns(list);
+    qlw_init_column(list, 3, "New", "", QLW_COL_SKIP);
+    qlw_init_column(list, 3, "Second", "", 0);
+    qlw_start(list);
+    EXPECT_EQ(qlw_get_nmb_of_columns(list), 2);
+    EXPECT_EQ(qlw_get_current_col(list), 1) << "a skipped column never becomes current";
+    char text1[100] = "", text2[200] = "keep";
+    uint32_t width = 0, flags = 0;
+    EXPECT_EQ(qlw_get_column_info(list, 0, &width, text1, text2, &flags), 0);
+    EXPECT_STREQ(text1, "New");
+    EXPECT_STREQ(text2, "keep");
+    EXPECT_EQ(flags, static_cast<uint32_t>(QLW_COL_SKIP));
+}
+
+TEST_F(ListWindow, KeysClicksWheelAndCommandsReachTheHostAsCallbacks)
+{
+    const int visible = visible_rows();
+    ASSERT_EQ(qlw_set_current_rec(list, 50), 0);
+    EXPECT_EQ(qlw_get_current_rec(list), 50);
+    RECT r;
+    ASSERT_EQ(qlw_get_cellrect(list, 50, 1, &r), 0) << "brought into view";
+    EXPECT_EQ(r.top, header() + (visible - 2) * row_height() + 1) << "on the second-last row";
+    take_calls();
+
+    const int top = 50 - visible + 2;
+    SendMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(take_calls(), (Calls{"120 51 0"}));
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at_cell(1, 2));
+    SendMessageA(list, WM_LBUTTONUP, 0, at_cell(1, 2));
+    EXPECT_EQ(take_calls(), (Calls{"116 " + std::to_string(top + 1) + " 2", "113 " + std::to_string(top + 1) + " 2",
+                                   "120 " + std::to_string(top + 1) + " 2"}));
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 3));
+    EXPECT_EQ(take_calls(), (Calls{"109 0 1"}));
+    SendMessageA(list, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    EXPECT_EQ(take_calls(), (Calls{"118 " + std::to_string(top - 3) + " 0"}));
+    SendMessageA(list, WM_VSCROLL, SB_THUMBTRACK | (7 << 16), 0);
+    EXPECT_EQ(take_calls(), (Calls{"118 7 0"}));
+    EXPECT_EQ(GetScrollPos(list, SB_VERT), 7);
+
+    SetFocus(parent);
+    host.command_result = -99;
+    SendMessageA(list, WM_COMMAND, 7001, 0);
+    EXPECT_EQ(GetFocus(), parent) << "-99 leaves the focus where it was";
+    host.command_result = 0;
+    SendMessageA(list, WM_COMMAND, 7001, 0);
+    EXPECT_EQ(GetFocus(), list);
+    EXPECT_EQ(take_calls(), (Calls{"7001 " + std::to_string(top + 1) + " 2", "7001 " + std::to_string(top + 1) + " 2"}));
+}
+
+TEST_F(ListWindow, APaintAsksOnlyForTheVisibleCellsAndShowsTheSelection)
+{
+    host.records = 10000000;
+    qlw_regen(list, 1);
+    qlw_set_current_rec(list, 5000000);
+    host.texts = 0;
+    InvalidateRect(list, nullptr, TRUE);
+    UpdateWindow(list);
+    EXPECT_EQ(host.texts, (visible_rows() + 1) * 4) << "the whole rows and the partly shown one";
+
+    RECT cell;
+    ASSERT_EQ(qlw_get_cellrect(list, 5000000, 0, &cell), 0);
+    HDC dc = GetDC(list);
+    EXPECT_EQ(GetPixel(dc, 2, cell.top + 1), GetSysColor(COLOR_HIGHLIGHT)) << "the current row";
+    EXPECT_EQ(GetPixel(dc, 2, cell.bottom + row_height() / 2), GetSysColor(COLOR_WINDOW)) << "the next row";
+    EXPECT_EQ(GetPixel(dc, 2, header() / 2), RGB(252, 252, 252)) << "the header";
+    ReleaseDC(list, dc);
+
+    const int below = 5000000 - visible_rows() + 2 + 3; // on the fourth row
+    host.thick_line_after = below - 1;
+    InvalidateRect(list, nullptr, TRUE);
+    UpdateWindow(list);
+    ASSERT_EQ(qlw_get_cellrect(list, below, 0, &cell), 0);
+    dc = GetDC(list);
+    std::string column;
+    for (int y = cell.top - 4; y <= cell.top + 1; ++y)
+        column += GetPixel(dc, 60, y) == 0 ? 'B' : GetPixel(dc, 60, y) == GetSysColor(COLOR_WINDOW) ? '.' : '?';
+    ReleaseDC(list, dc);
+    EXPECT_EQ(column, "..BBB.") << "three black lines centred on the boundary above the record";
+}
+
+TEST_F(ListWindow, TwoBandHeadersDrawGroupBordersAboveSubcolumnBorders)
+{
+    HWND two = qlw_init_wc(parent, 0, 0, 400, 300, callback, QLW_TWOBANDS | QLW_NOVSCROLL);
+    qlw_init_column_wc(two, 10, L"Air", nullptr, 0);
+    qlw_init_column_wc(two, 10, L"Water", nullptr, 0);
+    for (uint32_t group : {1u, 1u, 2u, 2u})
+        qlw_init_subcolumn_wc(two, 10, group, L"sub", nullptr, 0);
+    qlw_start(two);
+    UpdateWindow(two);
+    const int band = header(), quarter = 100;
+    HDC dc = GetDC(two);
+    auto at = [&](int x, int y) {
+        const COLORREF c = GetPixel(dc, x, y);
+        return c == GetSysColor(COLOR_BTNHIGHLIGHT) ? 'H' : c == GetSysColor(COLOR_BTNSHADOW) ? 'S' : c == RGB(252, 252, 252) ? '.' : '?';
+    };
+    const std::string groups{at(quarter - 1, band / 2), at(quarter + 1, band / 2), at(2 * quarter - 1, band / 2),
+                             at(2 * quarter + 1, band / 2)};
+    const std::string subcolumns{at(quarter - 1, band + band / 2), at(quarter + 1, band + band / 2)};
+    ReleaseDC(two, dc);
+    EXPECT_EQ(groups, "..SH") << "band 1 has a border only where group 2 starts";
+    EXPECT_EQ(subcolumns, "SH") << "band 2 has one at every subcolumn";
+    EXPECT_EQ(qlw_get_nmb_of_columns(two), 4);
+}
+
+TEST_F(ListWindow, LinkedListsFollowEachOtherVertically)
+{
+    HWND other = make(0);
+    ASSERT_EQ(qlw_link_selections_and_hscrolls(list, other), 0);
+    SendMessageA(list, WM_KEYDOWN, VK_END, 0);
+    const int top = 100 - visible_rows();
+    EXPECT_EQ(take_calls(), (Calls{"118 " + std::to_string(top) + " 0", "118 " + std::to_string(top) + " 0",
+                                   "120 99 0"}))
+        << "each window's host hears of its top record";
+    EXPECT_EQ(qlw_get_current_rec(other), 99);
+    EXPECT_EQ(GetScrollPos(other, SB_VERT), top);
+    SendMessageA(other, WM_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(GetScrollPos(list, SB_HORZ), 0) << "horizontal scrolling is not passed on";
+}
+
+TEST_F(ListWindow, HintAppearsWhenTheMouseRestsAndGoesWithAKey)
+{
+    host.hint = L"abcde";
+    SendMessageA(list, WM_MOUSEMOVE, 0, at_cell(2, 1));
+    SendMessageA(list, WM_TIMER, 777, 0);
+    EXPECT_EQ(take_calls(), (Calls{"117 2 1"}));
+    HWND hint = FindWindowA("QTBHINT", nullptr);
+    ASSERT_NE(hint, nullptr);
+    RECT r;
+    GetWindowRect(hint, &r);
+    EXPECT_EQ(r.right - r.left, 48);
+    EXPECT_EQ(r.bottom - r.top, 18);
+
+    SendMessageA(list, WM_KEYDOWN, 'A', 0);
+    EXPECT_FALSE(IsWindow(hint));
+    SendMessageA(list, WM_MOUSEMOVE, 0, at_cell(2, 1));
+    SendMessageA(list, WM_TIMER, 777, 0);
+    EXPECT_EQ(take_calls(), (Calls{"117 2 1"})) << "the timer, fired by hand, still asks";
+    host.hint = L"";
+    SendMessageA(list, WM_KEYDOWN, 'A', 0);
+    SendMessageA(list, WM_MOUSEMOVE, 0, at_cell(2, 1));
+    SendMessageA(list, WM_TIMER, 777, 0);
+    EXPECT_EQ(FindWindowA("QTBHINT", nullptr), nullptr) << "an empty hint shows nothing";
+    take_calls();
+
+    SendMessageA(list, WM_KEYDOWN, 'A', 0);
+    SendMessageA(list, WM_MOUSEMOVE, 0, at_cell(3, 1));
+    kavo_test::pump_messages(700);
+    EXPECT_EQ(take_calls(), Calls{}) << "no hint is timed within a second of a key";
+    Sleep(400);
+    SendMessageA(list, WM_MOUSEMOVE, 0, at_cell(3, 1));
+    kavo_test::pump_messages(700);
+    EXPECT_EQ(take_calls(), (Calls{"117 3 1"})) << "the mouse rested 500 ms";
+}
+
+TEST_F(ListWindow, HostileHostsNeitherOverrunNorCrashTheWindow)
+{
+    host.overfill = true;
+    host.records = -5;
+    qlw_regen(list, 1);
+    InvalidateRect(list, nullptr, TRUE);
+    UpdateWindow(list);
+    EXPECT_EQ(qlw_get_current_rec(list), -1);
+    host.records = 0x7FFFFFFF;
+    HWND multi = make(QLW_MULTISEL);
+    EXPECT_EQ(qlw_get_nmb_of_selected_recs(multi), 0) << "no selection array for a count like that";
+    SendMessageA(multi, WM_KEYDOWN, VK_END, 0);
+    UpdateWindow(multi);
+
+    host.records = 10;
+    host.destroy_on_dblclick = true;
+    SendMessageA(list, WM_LBUTTONDBLCLK, 0, at_cell(1, 1));
+    EXPECT_FALSE(IsWindow(list));
+    EXPECT_EQ(take_calls().back(), "999 0 0");
+}
+
+// GDI objects of the process.  Wine does not count them for
+// GetGuiResources, but it takes a handle with a zero high word for any
+// generation of its table slot, so its live objects can be counted there.
+DWORD gdi_objects()
+{
+    if (DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
+        return counted;
+    DWORD live = 0;
+    for (uintptr_t slot = 1; slot <= 0xFFFF; ++slot)
+        live += GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0;
+    return live;
+}
+
+DWORD thread_windows()
+{
+    DWORD count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND, LPARAM n) { return ++*reinterpret_cast<DWORD *>(n), TRUE; },
+                      reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+TEST_F(ListWindow, NoGdiObjectsOrWindowsLeakOverAThousandPaintsHintsAndWindows)
+{
+    host.hint = L"[PEN]hint";
+    auto cycle = [&] {
+        HWND w = make(0);
+        qlw_set_sort_column(w, 1, 1);
+        InvalidateRect(w, nullptr, TRUE);
+        UpdateWindow(w);
+        SendMessageA(w, WM_MOUSEMOVE, 0, at_cell(3, 1));
+        SendMessageA(w, WM_TIMER, 777, 0);
+        DestroyWindow(w);
+    };
+    cycle();
+    const DWORD gdi = gdi_objects(), windows = thread_windows();
+    ASSERT_GT(gdi, 0u) << "the objects are counted";
+    for (int i = 0; i < 1000; ++i)
+        cycle();
+    EXPECT_EQ(gdi_objects(), gdi);
+    EXPECT_EQ(thread_windows(), windows);
+}
+
+} // namespace
