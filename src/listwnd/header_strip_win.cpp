@@ -13,7 +13,7 @@
 #include "listwnd/header_strip_win.h"
 #include "listwnd/syscolor_cache_win.h"
 #include "util/gwmem.h"
-#include "varbuf/text_field.h"
+#include "util/text_field.h"
 
 namespace kavo {
 namespace {

@@ -327,11 +327,16 @@ DWORD gdi_objects()
     return live;
 }
 
+BOOL CALLBACK count_window(HWND, LPARAM count)
+{
+    ++*reinterpret_cast<DWORD *>(count);
+    return TRUE;
+}
+
 DWORD thread_windows()
 {
     DWORD count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND, LPARAM n) { return ++*reinterpret_cast<DWORD *>(n), TRUE; },
-                      reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), count_window, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
