@@ -28,31 +28,6 @@ void show_with_name(const char *text, const char *file_name)
     info_message(nullptr, message.c_str());
 }
 
-const char *gif_message(GifStatus status)
-{
-    switch (status) {
-    case GifStatus::bad_signature:
-    case GifStatus::bad_size: // sizes the format's signed fields cannot hold
-        return "Uknown GIF-file-format!";
-    case GifStatus::bad_separator:
-        return "Error in GIF-image separator";
-    case GifStatus::local_table:
-        return "Local color-table not supported!";
-    case GifStatus::read_error:
-    case GifStatus::corrupt_codes:
-        return "Error reading Gif!";
-    case GifStatus::bad_code_size:
-    case GifStatus::no_code_size:
-        return "Error - Bad codesize in gif!";
-    case GifStatus::too_many_lines:
-        return "Liikaa bittej\xE4!";
-    case GifStatus::ok:
-    case GifStatus::no_memory: // reported by the memory layer
-        break;
-    }
-    return nullptr;
-}
-
 // The header of a block that a host hands in, read only within the block.
 bool checked_header(const void *dib, DibHeaderInfo *info)
 {
@@ -109,12 +84,11 @@ extern "C" void *WINAPI qa_gif_read_dib(const char *file_name) noexcept
         const GifStatus status = gif_read_dib(file, blocks, &image);
         if (status == GifStatus::ok)
             return image.dib;
-        // A code size byte that cannot be read fails twice over: the byte
-        // reader reports the read, then the decoder the code size.
-        if (status == GifStatus::no_code_size)
-            info_message(nullptr, gif_message(GifStatus::read_error));
-        if (const char *text = gif_message(status))
-            info_message(nullptr, text);
+        const GifMessages shown = gif_messages(status);
+        for (const char *text : {shown.first, shown.second}) {
+            if (text)
+                info_message(nullptr, text);
+        }
         return nullptr;
     });
 }

@@ -323,4 +323,34 @@ GifStatus gif_read_dib(ByteSource &source, BlockAllocator &allocator, GifImage *
     return GifStatus::ok;
 }
 
+GifMessages gif_messages(GifStatus status)
+{
+    constexpr const char *kReadError = "Error reading Gif!";
+    constexpr const char *kBadCodeSize = "Error - Bad codesize in gif!";
+    switch (status) {
+    case GifStatus::bad_signature:
+    case GifStatus::bad_size: // sizes the format's signed fields cannot hold
+        return {"Uknown GIF-file-format!"};
+    case GifStatus::bad_separator:
+        return {"Error in GIF-image separator"};
+    case GifStatus::local_table:
+        return {"Local color-table not supported!"};
+    case GifStatus::read_error:
+    case GifStatus::corrupt_codes:
+        return {kReadError};
+    case GifStatus::bad_code_size:
+        return {kBadCodeSize};
+    case GifStatus::no_code_size:
+        // The byte reader reports the failed read, then the decoder the
+        // code size it could not get.
+        return {kReadError, kBadCodeSize};
+    case GifStatus::too_many_lines:
+        return {"Liikaa bittej\xE4!"};
+    case GifStatus::ok:
+    case GifStatus::no_memory:
+        break;
+    }
+    return {};
+}
+
 } // namespace kavo

@@ -34,6 +34,14 @@ struct GifImage {
     std::size_t size = 0;   // bytes of the block
 };
 
+// What a failed read shows, in order: up to two messages (second may be
+// null), none for ok and for no_memory, which the memory layer reports.
+struct GifMessages {
+    const char *first = nullptr;
+    const char *second = nullptr;
+};
+GifMessages gif_messages(GifStatus status);
+
 // Decodes from source; on any status but ok nothing stays allocated.
 GifStatus gif_read_dib(ByteSource &source, BlockAllocator &allocator, GifImage *image);
 

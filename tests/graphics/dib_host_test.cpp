@@ -107,41 +107,20 @@ TEST(DibRead, GifNamesGoToTheGifReaderWhateverTheContents)
     EXPECT_EQ(watch.seen()[0].message(), "Uknown GIF-file-format!");
 }
 
-TEST(GifRead, RefusalsShowTheirMessage)
+// Which texts a refusal shows is the core's table; here: both texts of a
+// double refusal reach the screen, in order, and a missing file is silent.
+TEST(GifRead, RefusalsShowEveryMessageInOrderAndMissingFilesNone)
 {
-    using kavo_test::GifPlan;
-    auto gif = [](auto change) {
-        GifPlan s;
-        s.data = kavo_test::lzw_data(2, {{4, 3}, {0, 3}, {1, 3}, {0, 3}, {5, 4}});
-        change(s);
-        return kavo_test::gif_file(s);
-    };
-    Bytes truncated = gif([](GifPlan &) {});
-    truncated.resize(truncated.size() - 2);
-    Bytes no_code_size = gif([](GifPlan &s) { s.data.clear(); });
-    const struct {
-        Bytes contents;
-        std::vector<std::string> messages; // in the order shown
-    } cases[] = {
-        {gif([](GifPlan &s) { s.separator = '!'; }), {"Error in GIF-image separator"}},
-        {gif([](GifPlan &s) { s.image_flags = 0x80; }), {"Local color-table not supported!"}},
-        {truncated, {"Error reading Gif!"}},
-        {gif([](GifPlan &s) { s.data[0] = 10; }), {"Error - Bad codesize in gif!"}},
-        {no_code_size, {"Error reading Gif!", "Error - Bad codesize in gif!"}},
-        {gif([](GifPlan &s) { s.width = 2; }), {"Liikaa bittej\xE4!"}},
-        {gif([](GifPlan &s) { s.height = 40000; }), {"Uknown GIF-file-format!"}},
-    };
-    for (const auto &c : cases) {
-        const std::string path = temp_file("kavo_case.gif", c.contents);
-        kavo_test::DialogWatch watch;
-        EXPECT_EQ(qa_gif_read_dib(path.c_str()), nullptr) << c.messages[0];
-        ASSERT_EQ(watch.seen().size(), c.messages.size()) << c.messages.back();
-        for (std::size_t i = 0; i < c.messages.size(); ++i)
-            EXPECT_EQ(watch.seen()[i].message(), c.messages[i]);
-    }
+    kavo_test::GifPlan plan; // ends where the code size byte should be
+    const std::string path = temp_file("kavo_case.gif", kavo_test::gif_file(plan));
     kavo_test::DialogWatch watch;
+    EXPECT_EQ(qa_gif_read_dib(path.c_str()), nullptr);
+    ASSERT_EQ(watch.seen().size(), 2u);
+    EXPECT_EQ(watch.seen()[0].message(), "Error reading Gif!");
+    EXPECT_EQ(watch.seen()[1].message(), "Error - Bad codesize in gif!");
+    kavo_test::DialogWatch silent;
     EXPECT_EQ(qa_gif_read_dib("Z:\\no\\such.gif"), nullptr);
-    EXPECT_TRUE(watch.seen().empty()) << "a file that cannot be opened is silent";
+    EXPECT_TRUE(silent.seen().empty());
 }
 
 TEST(GifRead, DecodedGifDrawsAndGoesToTheClipboard)

@@ -103,6 +103,31 @@ TEST(GifDecoder, CodeBeyondTheTableIsTakenAsTheNextFreeSlot)
     EXPECT_EQ(Bytes(d.dib.begin() + 56, d.dib.begin() + 59), (Bytes{1, 1, 1}));
 }
 
+TEST(GifMessages, EachRefusalShowsItsTextsInOrderAndMemoryFailuresNone)
+{
+    const struct {
+        GifStatus status;
+        const char *first, *second;
+    } cases[] = {
+        {GifStatus::bad_signature, "Uknown GIF-file-format!", nullptr},
+        {GifStatus::bad_size, "Uknown GIF-file-format!", nullptr},
+        {GifStatus::bad_separator, "Error in GIF-image separator", nullptr},
+        {GifStatus::local_table, "Local color-table not supported!", nullptr},
+        {GifStatus::read_error, "Error reading Gif!", nullptr},
+        {GifStatus::corrupt_codes, "Error reading Gif!", nullptr},
+        {GifStatus::bad_code_size, "Error - Bad codesize in gif!", nullptr},
+        {GifStatus::no_code_size, "Error reading Gif!", "Error - Bad codesize in gif!"},
+        {GifStatus::too_many_lines, "Liikaa bittej\xE4!", nullptr},
+        {GifStatus::ok, nullptr, nullptr},
+        {GifStatus::no_memory, nullptr, nullptr},
+    };
+    for (const auto &c : cases) {
+        const kavo::GifMessages m = kavo::gif_messages(c.status);
+        EXPECT_STREQ(m.first, c.first) << static_cast<int>(c.status);
+        EXPECT_STREQ(m.second, c.second) << static_cast<int>(c.status);
+    }
+}
+
 TEST(GifDecoder, BadFilesAreRefusedWithTheirStatus)
 {
     struct Case {
