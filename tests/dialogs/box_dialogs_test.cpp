@@ -14,15 +14,9 @@
 namespace {
 
 using kavo_test::DialogWatch;
+using kavo_test::item_text;
 
 constexpr int kMessage = 61, kCountdown = 62, kCheck = 101;
-
-std::string item_text(HWND dialog, int id)
-{
-    char text[200] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
 
 // The countdown lines of `counting_box`, read every 100 ms by a thread timer
 // (it runs inside the box's own message loop), each new text once.

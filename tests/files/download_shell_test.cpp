@@ -25,9 +25,7 @@ const std::string kModel("model ABC\0bytes", 15);
 
 std::string temp_path(const std::string &name)
 {
-    char base[MAX_PATH];
-    GetTempPathA(sizeof base, base);
-    return base + std::to_string(GetCurrentProcessId()) + name;
+    return kavo_test::temp_path(std::to_string(GetCurrentProcessId()) + name);
 }
 
 std::string file_bytes(const std::string &path)

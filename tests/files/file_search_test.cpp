@@ -19,9 +19,7 @@ class TempFolder {
 public:
     explicit TempFolder(const char *name)
     {
-        char base[MAX_PATH];
-        GetTempPathA(sizeof base, base);
-        path_ = std::string(base) + "kavo_" + name + std::to_string(GetCurrentProcessId());
+        path_ = kavo_test::temp_path("kavo_" + std::string(name) + std::to_string(GetCurrentProcessId()));
         CreateDirectoryA(path_.c_str(), nullptr);
     }
     ~TempFolder()

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include "support/dialog_watch.h"
+
 namespace kavo_test {
 
 struct LanguageFiles {
@@ -38,10 +40,7 @@ inline std::string beside_test(const char *file)
 // the temporary folder.
 inline LanguageFiles run_langdb(const std::string &tsv, const std::string &name)
 {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    LanguageFiles files{std::string(temp) + name + ".tsv", std::string(temp) + name + ".dat",
-                        std::string(temp) + name + ".idx"};
+    LanguageFiles files{temp_path(name + ".tsv"), temp_path(name + ".dat"), temp_path(name + ".idx")};
     files.remove();
     std::ofstream(files.table, std::ios::binary) << tsv;
     std::string command = "\"" + beside_test("langdb.exe") + "\" \"" + files.table + "\" \"" + files.data +

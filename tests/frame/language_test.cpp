@@ -190,11 +190,6 @@ TEST_F(LanguageTest, MissingTextsKeepTheWindowTexts)
     for (int id = 1; id <= 8; ++id)
         CreateWindowExA(0, "STATIC", "keep", WS_CHILD, 0, 0, 10, 10, window, reinterpret_cast<HMENU>(id), nullptr,
                         nullptr);
-    auto item = [&](int id) {
-        char text[100];
-        GetDlgItemTextA(window, id, text, sizeof text);
-        return std::string(text);
-    };
     qlg_setdlgitemname(window, 1, 2001);
     qlg_setdlgitemname(window, 2, 999); // no text: kept
     qlg_setdlgitemname_def(window, 3, 999, "def");
@@ -205,7 +200,7 @@ TEST_F(LanguageTest, MissingTextsKeepTheWindowTexts)
     qlg_set_dlgitem_txts(window, pairs, 2);
     const char *expected[] = {"OK", "keep", "def", "Height", "keep", "wdef", "OK", "keep"};
     for (int id = 1; id <= 8; ++id)
-        EXPECT_EQ(item(id), expected[id - 1]) << id;
+        EXPECT_EQ(kavo_test::item_text(window, id), expected[id - 1]) << id;
 
     const auto title = [&] {
         wchar_t text[100];

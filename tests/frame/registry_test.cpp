@@ -8,6 +8,7 @@
 #include <string>
 
 #include "kavoapi.h"
+#include "support/dialog_watch.h"
 
 namespace {
 
@@ -95,9 +96,7 @@ TEST_F(Registry, NamedValuesFollowTheBranch)
 // An ini file in the temporary folder with one key, written by the platform.
 std::string ini_file(const char *name, const char *section, const char *units)
 {
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    const std::string path = std::string(folder) + name;
+    const std::string path = kavo_test::temp_path(name);
     DeleteFileA(path.c_str());
     WritePrivateProfileStringA(section, "Units", units, path.c_str());
     return path;

@@ -8,14 +8,13 @@
 #include <string>
 
 #include "image_bytes.h"
+#include "support/dialog_watch.h"
 
 namespace kavo_test {
 
 inline std::string temp_file(const char *name, const Bytes &contents)
 {
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    const std::string path = std::string(dir) + name;
+    const std::string path = temp_path(name);
     FILE *f = std::fopen(path.c_str(), "wb");
     std::fwrite(contents.data(), 1, contents.size(), f);
     std::fclose(f);

@@ -10,13 +10,6 @@ thread_local DialogWatch *current_watch = nullptr;
 // Far from the timers the module's own boxes use.
 constexpr UINT_PTR kReadTimer = 0x7e57;
 
-std::string window_text(HWND window)
-{
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 std::string class_of(HWND window)
 {
     char name[256] = "";
@@ -25,6 +18,22 @@ std::string class_of(HWND window)
 }
 
 } // namespace
+
+std::string window_text(HWND window)
+{
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string item_text(HWND parent, int id) { return window_text(GetDlgItem(parent, id)); }
+
+std::string temp_path(const std::string &name)
+{
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    return folder + name;
+}
 
 std::string SeenWindow::text(int id) const
 {

@@ -60,4 +60,11 @@ private:
 // Lets queued and posted messages run (timers, posted commands).
 void pump_messages(DWORD milliseconds);
 
+// A window's text, and the text of its child `id`.
+std::string window_text(HWND window);
+std::string item_text(HWND parent, int id);
+
+// `name` in the temporary folder.
+std::string temp_path(const std::string &name);
+
 } // namespace kavo_test

@@ -50,12 +50,7 @@ protected:
         DestroyWindow(dialog_);
         unit_set_system("NORDIC");
     }
-    std::string text(int id) const
-    {
-        char buffer[128] = "";
-        GetDlgItemTextA(dialog_, id, buffer, sizeof buffer);
-        return buffer;
-    }
+    std::string text(int id) const { return kavo_test::item_text(dialog_, id); }
     // unit_get_edit of `typed` in system 0, property 25 (Hz, never converted).
     int32_t read(const char *typed, float *out, float minimum, float maximum, int32_t warn = 0)
     {

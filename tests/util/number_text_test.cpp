@@ -1,5 +1,6 @@
 #include "util/text_util.h"
 #include "util/number_text.h"
+#include "util/text_util.h"
 
 #include <gtest/gtest.h>
 

@@ -9,17 +9,13 @@
 
 #include "vantmods/recdb.h"
 #include "vantmods/vantmods.h"
+#include "support/dialog_watch.h"
 
 namespace {
 
 using vantmods::Record;
 
-std::string temp_path(const char *name)
-{
-    char dir[MAX_PATH];
-    GetTempPathA(sizeof dir, dir);
-    return std::string(dir) + "vantmods_db_" + name;
-}
+std::string temp_path(const char *name) { return kavo_test::temp_path(std::string("vantmods_db_") + name); }
 
 void write_file(const std::string &path, const std::string &bytes)
 {
