@@ -170,13 +170,16 @@ extern "C" int16_t WINAPI qbclosefile(int16_t handle) noexcept
 
 extern "C" qbrec *WINAPI qbfindrec(int16_t handle, const char *type, const int32_t *key, int32_t) noexcept
 {
-    OpenDatabase *db = lookup(handle);
-    if (!db || !db->records || !type || !key)
-        return nullptr;
-    const Record *record = db->records->find(type, static_cast<uint32_t>(*key));
-    if (!record)
-        return nullptr;
-    return new (std::nothrow) qbrec{db->records, record};
+    // The lookup copies the type into a probe record, which may allocate.
+    return guarded<qbrec *>(nullptr, [&]() -> qbrec * {
+        OpenDatabase *db = lookup(handle);
+        if (!db || !db->records || !type || !key)
+            return nullptr;
+        const Record *record = db->records->find(type, static_cast<uint32_t>(*key));
+        if (!record)
+            return nullptr;
+        return new (std::nothrow) qbrec{db->records, record};
+    });
 }
 
 extern "C" int32_t WINAPI qbcopyatt(int16_t, qbrec *record, int16_t att_id, int32_t *length, char *out,
