@@ -10,28 +10,19 @@
 
 #include "dialogs/box_ids.h"
 #include "util/module_state.h"
+#include "dialogs/box_dialogs_win.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 #include "util/gwmem.h"
 
 namespace kavo {
-namespace {
+namespace box_dialogs_win {
 
 constexpr UINT_PTR kEndTimer = 780;
 constexpr UINT_PTR kCountdownTimer = 781;
 constexpr int32_t kCountdownTextId = 4118;
 constexpr int32_t kOkTextId = 2001;
-constexpr std::size_t kCheckTextUnits = 300;
 constexpr std::size_t kCountdownUnits = 80;
-
-// Shared by every box: a second box opened while a modeless one still
-// counts down takes over its seconds and ticks.
-struct BoxSettings {
-    wchar_t *message = nullptr; // gwGmalloc copy, alive during the call
-    wchar_t checkText[kCheckTextUnits] = L"";
-    uint32_t seconds = 0;
-    uint32_t ticks = 0;
-};
 
 BoxSettings &box()
 {
@@ -136,47 +127,5 @@ INT_PTR run_modal(HWND owner, int template_id)
     return result;
 }
 
-} // namespace
+} // namespace box_dialogs_win
 } // namespace kavo
-
-extern "C" int32_t WINAPI qa_chkmsgbox(HWND owner, const wchar_t *message, const wchar_t *check_text) noexcept
-{
-    return kavo::guarded(-1, [&] {
-        if (!kavo::prepare_box(message))
-            return -1;
-        if (check_text) {
-            std::wcsncpy(kavo::box().checkText, check_text, kavo::kCheckTextUnits - 1);
-            kavo::box().checkText[kavo::kCheckTextUnits - 1] = L'\0';
-        }
-        return kavo::run_modal(owner, IDD_CHECK_BOX) == 1 ? 1 : 0;
-    });
-}
-
-extern "C" int32_t WINAPI qa_timedmsgbox(HWND owner, const wchar_t *message, uint32_t seconds) noexcept
-{
-    return kavo::guarded(-1, [&] {
-        if (!kavo::prepare_box(message))
-            return -1;
-        kavo::box().seconds = seconds;
-        kavo::run_modal(owner, IDD_TIMED_BOX);
-        return 0;
-    });
-}
-
-extern "C" HWND WINAPI qa_modeless_timedmsgbox(HWND owner, const wchar_t *message, uint32_t seconds,
-                                               uint32_t tall) noexcept
-{
-    return kavo::guarded<HWND>(nullptr, [&]() -> HWND {
-        if (!kavo::prepare_box(message))
-            return nullptr;
-        kavo::box().seconds = seconds;
-        HWND window = CreateDialogParamA(kavo::module_state().instance,
-                                         MAKEINTRESOURCEA(tall ? IDD_TALL_TIMED_BOX : IDD_TIMED_BOX), owner,
-                                         kavo::box_proc, 0);
-        if (window)
-            ShowWindow(window, SW_SHOW);
-        // The static control holds its own copy of the text by now.
-        kavo::release_message();
-        return window;
-    });
-}

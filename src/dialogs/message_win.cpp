@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "util/module_state.h"
+#include "dialogs/message_win.h"
 #include "kavoapi.h"
 #include "util/guard.h"
 
@@ -34,7 +35,7 @@ int require_file(const char *file_name)
     return -1;
 }
 
-namespace {
+namespace message_win {
 
 // Box types of the question kinds; every other kind is an information box.
 UINT question_type(uint32_t kind)
@@ -51,18 +52,6 @@ UINT question_type(uint32_t kind)
     }
 }
 
-} // namespace
+} // namespace message_win
 
 } // namespace kavo
-
-extern "C" int32_t WINAPI qa_msgbox(HWND owner, uint32_t kind, const char *text) noexcept
-{
-    return kavo::guarded(0, [&] {
-        HWND focus = GetFocus();
-        const UINT type = kavo::question_type(kind);
-        const int result = type ? kavo::platform_message(owner, text, type) : (kavo::info_message(owner, text), 1);
-        if (HWND back = focus ? focus : owner)
-            SetFocus(back);
-        return result;
-    });
-}

@@ -9,13 +9,14 @@
 
 #include "files/file_paths.h"
 #include "util/module_state.h"
+#include "files/file_search_win.h"
 #include "kavoapi.h"
 #include "units/unit_settings.h"
 #include "util/guard.h"
 #include "util/text_util.h"
 
 namespace kavo {
-namespace {
+namespace file_search_win {
 
 // A search path holds at most this many characters.
 constexpr std::size_t kSearchPathChars = 299;
@@ -106,16 +107,6 @@ void narrowed_into(char *out, int32_t size, const wchar_t *text)
     copy_cut(out, static_cast<std::size_t>(size), wide_enough);
 }
 
-struct DialogRequest {
-    HWND owner;
-    const wchar_t *filter;
-    const wchar_t *default_extension;
-    char *folder;
-    char *file;
-    int32_t size;
-    const wchar_t *title;
-};
-
 int32_t run_file_dialog(const DialogRequest &request, bool save)
 {
     if (!request.folder || !request.file || request.size <= 0)
@@ -150,42 +141,12 @@ int32_t run_file_dialog(const DialogRequest &request, bool save)
     return 0;
 }
 
-} // namespace
-} // namespace kavo
+template int32_t find_in_search_dirs<char>(char *, const char *, int32_t);
+template int32_t find_in_search_dirs<wchar_t>(wchar_t *, const wchar_t *, int32_t);
 
-using kavo::module_state;
+} // namespace file_search_win
+} // namespace kavo
 
 #if defined(_WIN32) && !defined(_WIN64)
 static_assert(sizeof(OPENFILENAMEW) == 88, "the dialog record of 32-bit hosts");
 #endif
-
-extern "C" int32_t WINAPI qa_findfile(char *out, const char *name, int32_t show_message) noexcept
-{
-    return kavo::guarded(0, [&] { return kavo::find_in_search_dirs(out, name, show_message); });
-}
-
-extern "C" int32_t WINAPI qa_findfilew(wchar_t *out, const wchar_t *name, int32_t show_message) noexcept
-{
-    return kavo::guarded(0, [&] { return kavo::find_in_search_dirs(out, name, show_message); });
-}
-
-extern "C" void WINAPI qa_ini_modified(void) noexcept
-{
-    kavo::guarded_void([] { kavo::readUnitSystemSetting(); });
-}
-
-extern "C" int32_t WINAPI qa_openfile_dlg(HWND owner, const wchar_t *filter, char *folder, char *file, int32_t size,
-                                          const wchar_t *title) noexcept
-{
-    return kavo::guarded(-1, [&] {
-        return kavo::run_file_dialog({owner, filter, nullptr, folder, file, size, title}, false);
-    });
-}
-
-extern "C" int32_t WINAPI qa_savefile_dlg(HWND owner, const wchar_t *filter, const wchar_t *default_extension,
-                                          char *folder, char *file, int32_t size, const wchar_t *title) noexcept
-{
-    return kavo::guarded(-1, [&] {
-        return kavo::run_file_dialog({owner, filter, default_extension, folder, file, size, title}, true);
-    });
-}

@@ -7,6 +7,7 @@
 
 #include "dialogs/message.h"
 #include "util/module_state.h"
+#include "units/absorption_dialog_win.h"
 #include "kavoapi.h"
 #include "units/absorption.h"
 #include "units/absorption_ids.h"
@@ -16,7 +17,7 @@
 #include "util/number_text.h"
 
 namespace kavo {
-namespace {
+namespace absorption_dialog_win {
 
 constexpr int32_t kTitleTextId = 23002;
 constexpr int32_t kGroupTextId = 23004;
@@ -27,14 +28,6 @@ constexpr int32_t kClassNameBytes = 39;
 constexpr WPARAM kCoefficientChars = 16;
 // How much of a coefficient edit's text is read, in bytes.
 constexpr int kTypedBytes = 30;
-
-// Cleared at each call; the dialog reads and writes only this.
-struct AbsorptionDialogState {
-    int16_t currentClass = 0;
-    float shown[kAbsorptionBands] = {};
-    float user[kAbsorptionBands] = {}; // the user class's values given at the start
-    bool busy = false;                 // ignores the commands that our own changes raise
-};
 
 AbsorptionDialogState &dialog_state()
 {
@@ -193,26 +186,5 @@ INT_PTR CALLBACK absorption_proc(HWND dialog, UINT message, WPARAM wparam, LPARA
     }
 }
 
-} // namespace
+} // namespace absorption_dialog_win
 } // namespace kavo
-
-extern "C" int32_t WINAPI qa_absorption_dlg(HWND parent, int16_t *absorption_class, float *coefficients) noexcept
-{
-    return kavo::guarded(-1, [&] {
-        if (!absorption_class || !coefficients)
-            return -1;
-        kavo::AbsorptionDialogState &state = kavo::dialog_state();
-        state = kavo::AbsorptionDialogState{};
-        state.currentClass = *absorption_class;
-        std::memcpy(state.shown, coefficients, sizeof state.shown);
-        if (state.currentClass == kavo::kUserDefinedClass)
-            std::memcpy(state.user, coefficients, sizeof state.user);
-        const INT_PTR result = DialogBoxParamW(kavo::module_state().instance, MAKEINTRESOURCEW(IDD_ABSORPTION),
-                                               parent, kavo::absorption_proc, 0);
-        if (result != IDOK)
-            return -1;
-        *absorption_class = state.currentClass;
-        std::memcpy(coefficients, state.shown, sizeof state.shown);
-        return 0;
-    });
-}
