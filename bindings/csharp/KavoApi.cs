@@ -1185,13 +1185,15 @@ namespace Kavo
                    CharSet = CharSet.Ansi, ExactSpelling = true)]
         public static extern IntPtr qa_modeless_timedmsgbox(IntPtr owner, [MarshalAs(UnmanagedType.LPWStr)] string message, uint seconds, uint tall);
 
+        // The module keeps the text: pass memory that lives while it is used.
         [DllImport(Dll, EntryPoint = "qat_memoinfo_init", CallingConvention = CallingConvention.StdCall,
                    CharSet = CharSet.Ansi, ExactSpelling = true)]
-        public static extern void qat_memoinfo_init(ref qat_memoinfo info, string text, ushort font_height, ushort max_width);
+        public static extern void qat_memoinfo_init(ref qat_memoinfo info, IntPtr text, ushort font_height, ushort max_width);
 
+        // The module keeps the text: pass memory that lives while it is used.
         [DllImport(Dll, EntryPoint = "qat_memoinfo_init_wc", CallingConvention = CallingConvention.StdCall,
                    CharSet = CharSet.Ansi, ExactSpelling = true)]
-        public static extern void qat_memoinfo_init_wc(ref qat_memoinfo info, [MarshalAs(UnmanagedType.LPWStr)] string text, ushort font_height, ushort max_width);
+        public static extern void qat_memoinfo_init_wc(ref qat_memoinfo info, IntPtr text, ushort font_height, ushort max_width);
 
         [DllImport(Dll, EntryPoint = "qat_getnextmemorow", CallingConvention = CallingConvention.StdCall,
                    CharSet = CharSet.Ansi, ExactSpelling = true)]
@@ -1229,9 +1231,10 @@ namespace Kavo
                    CharSet = CharSet.Ansi, ExactSpelling = true)]
         public static extern IntPtr qa_create_control_tooltip_window();
 
+        // The module keeps the text: pass memory that lives while it is used.
         [DllImport(Dll, EntryPoint = "qa_attach_control_to_tooltip_window", CallingConvention = CallingConvention.StdCall,
                    CharSet = CharSet.Ansi, ExactSpelling = true)]
-        public static extern int qa_attach_control_to_tooltip_window(IntPtr tooltip, IntPtr dialog, int control_id, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        public static extern int qa_attach_control_to_tooltip_window(IntPtr tooltip, IntPtr dialog, int control_id, IntPtr text);
 
         [DllImport(Dll, EntryPoint = "qa_set_tooltip_header_and_icon", CallingConvention = CallingConvention.StdCall,
                    CharSet = CharSet.Ansi, ExactSpelling = true)]
