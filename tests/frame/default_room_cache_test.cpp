@@ -84,22 +84,16 @@ protected:
 };
 
 // Which texts make a room is the core's; here the value is read from the
-// user's profile, or missing, on the first read.
-TEST_F(DefaultRoomCache, FirstReadTakesTheStoredRoomOrTheBuiltInOne)
+// user's profile, or missing, once: later changes are not seen.
+TEST_F(DefaultRoomCache, FirstReadTakesTheStoredRoomOrTheBuiltInOneAndOnlyOnce)
 {
     EXPECT_EQ(+module_.current().rle, 10.0f) << "no value";
     store_value("RLE=4.50|RAC=3|RRT=1");
+    EXPECT_EQ(+module_.current().rle, 10.0f) << "loaded once";
+    EXPECT_EQ(module_.get(nullptr), 0);
     FreshModule module;
     ASSERT_TRUE(module.ready());
     EXPECT_EQ(+module.current().rac, 3);
-}
-
-TEST_F(DefaultRoomCache, LoadedOnceThenRegistryChangesAreNotSeen)
-{
-    EXPECT_EQ(+module_.current().rle, 10.0f);
-    store_value("RLE=4.50|RRT=1");
-    EXPECT_EQ(+module_.current().rle, 10.0f);
-    EXPECT_EQ(module_.get(nullptr), 0);
 }
 
 TEST_F(DefaultRoomCache, SetRoomIsStoredWithoutCodeAndName)

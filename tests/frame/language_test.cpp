@@ -172,7 +172,7 @@ TEST_F(LanguageTest, NestedReadsKeepTheFileOpenUntilTheLastClose)
     EXPECT_EQ(qbfileisopen(handle), 0);
 }
 
-TEST_F(LanguageTest, AllLanguagesFrom1510InIdOrder)
+TEST_F(LanguageTest, AllLanguagesFrom1510InIdOrderInBlocksTheHostFrees)
 {
     gwarray names = {nullptr, 0, static_cast<int32_t>(sizeof(char *))};
     qlg_get_all_languages(&names);
@@ -181,6 +181,10 @@ TEST_F(LanguageTest, AllLanguagesFrom1510InIdOrder)
     EXPECT_STREQ(texts[0], "English");
     EXPECT_STREQ(texts[1], "Deutsch");
     EXPECT_STREQ(texts[2], "Francais");
+    // The host owns every block: each text, then the list.
+    for (int i = 0; i < names.count; ++i)
+        EXPECT_EQ(GlobalFree(GlobalHandle(texts[i])), nullptr) << i;
+    EXPECT_EQ(GlobalFree(GlobalHandle(names.data)), nullptr);
 }
 
 TEST_F(LanguageTest, MissingTextsKeepTheWindowTexts)

@@ -41,7 +41,7 @@ Bytes core_header(unsigned width, unsigned height, unsigned bits)
     return b;
 }
 
-TEST(DibHeader, ColourCountsAndRowOffsets)
+TEST(DibHeader, ColourTableSizeAndRowOffsetFollowBitsAndColoursUsed)
 {
     const struct {
         const char *what;

@@ -54,7 +54,7 @@ TEST_F(FontsPens, OnlyHeightAndColourMakeAFontAgain)
     EXPECT_EQ(qafont_Hmm10("none"), 0);
 }
 
-TEST_F(FontsPens, UnknownFontInfoAndSelection)
+TEST_F(FontsPens, UnknownFontGivesDefaultsAndLeavesTheSelectionAlone)
 {
     font_info info;
     std::memset(&info, 0x55, sizeof info);

@@ -39,7 +39,7 @@ std::vector<std::string> walk(const char *text, bool bottom, int hm = 30, int hs
 
 using Steps = std::vector<std::string>;
 
-TEST(LabelMarkup, StepsAndPositions)
+TEST(LabelMarkup, EachMarkerSwitchesFontAndLineAndAdvancesByTheDrawnWidth)
 {
     const struct {
         const char *text;

@@ -122,7 +122,7 @@ TEST_F(Recording, LineWithAnUnknownPenIsStillDrawn)
     EXPECT_EQ(drawn(), (Records{"move 1 2", "line 30 40", "move -5 -6", "line 7 8"}));
 }
 
-TEST_F(Recording, TableOfTwoRowsAndThreeColumns)
+TEST_F(Recording, TableDrawsEveryGridLineOnceThenTheFrameOverIt)
 {
     EXPECT_NE(qa_drawtable(dc_, 10, 20, 30, 15, 2, 3, "GRID", "FRAME"), 0);
     // Three rows of the grid, four columns, then the frame over them.
@@ -134,7 +134,7 @@ TEST_F(Recording, TableOfTwoRowsAndThreeColumns)
                        }));
 }
 
-TEST_F(Recording, EmptyTableAndSixteenBitCoordinates)
+TEST_F(Recording, EmptyTableStillDrawsAndCoordinatesWrapAt16Bits)
 {
     qa_drawtable(dc_, 5, 6, 30, 15, 0, 0, "GRID", "FRAME");
     qa_drawtable(dc_, 0, 0, 40000, 1, 0, 1, "GRID", "FRAME");

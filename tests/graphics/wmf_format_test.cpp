@@ -36,7 +36,7 @@ Bytes standard(uint32_t words, std::initializer_list<std::pair<uint32_t, uint16_
     return b;
 }
 
-TEST(WmfFormat, AspectOfTheBoundingBox)
+TEST(WmfFormat, AspectIsHeightOverWidthWhicheverWayTheFrameIsGiven)
 {
     const struct {
         Bytes header;
