@@ -519,7 +519,8 @@ KAVOAPI int32_t WINAPI unit_sz_mm_to_inch(char *text) KAVOAPI_NOEXCEPT;
  * @param label_id the label control; below 1: none
  * @param property property id
  * @param value the value in base units
- * @return the result of the last platform call (nonzero on success)
+ * @return with a label, the result of setting it (nonzero on success);
+ *         without, 0
  */
 KAVOAPI int32_t WINAPI unit_set_edit(HWND dialog, int32_t edit_id, int32_t label_id, int32_t property,
                                      float value) KAVOAPI_NOEXCEPT;
@@ -530,7 +531,8 @@ KAVOAPI int32_t WINAPI unit_set_edit(HWND dialog, int32_t edit_id, int32_t label
  * @param label_id the label control; below 1: none
  * @param property property id
  * @param value the value in base units
- * @return the result of the last platform call (nonzero on success)
+ * @return the result of setting the last text, the label's when there is
+ *         one (nonzero on success)
  */
 KAVOAPI int32_t WINAPI unit_set_static(HWND dialog, int32_t value_id, int32_t label_id, int32_t property,
                                        float value) KAVOAPI_NOEXCEPT;
@@ -1217,7 +1219,7 @@ KAVOAPI int32_t WINAPI qlw_regen(HWND window, uint32_t force) KAVOAPI_NOEXCEPT;
 /**
  * Gives the number of columns.
  * @param window the list window
- * @return the column count; -1
+ * @return the column count, or -1
  */
 KAVOAPI int32_t WINAPI qlw_get_nmb_of_columns(HWND window) KAVOAPI_NOEXCEPT;
 /**
@@ -1306,14 +1308,14 @@ KAVOAPI int32_t WINAPI qlw_unselect_all(HWND window) KAVOAPI_NOEXCEPT;
  * Tells whether a record is selected (without QLW_MULTISEL: current).
  * @param window the list window
  * @param record record index
- * @return 1 or 0
+ * @return 1 selected; 0 not, or out of range
  */
 KAVOAPI int32_t WINAPI qlw_rec_is_selected(HWND window, int32_t record) KAVOAPI_NOEXCEPT;
 /**
  * Counts the selected records (without QLW_MULTISEL: 1 with a current
  * record).
  * @param window the list window
- * @return the count; 0
+ * @return the count; 0 for a window that is not a list window
  */
 KAVOAPI int32_t WINAPI qlw_get_nmb_of_selected_recs(HWND window) KAVOAPI_NOEXCEPT;
 /**
