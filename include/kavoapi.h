@@ -1054,8 +1054,8 @@ KAVOAPI int32_t WINAPI qa_set_default_room(const room *in) KAVOAPI_NOEXCEPT;
  */
 typedef int32_t(__cdecl *qlw_callback)(HWND window, int32_t code, int32_t record, int32_t column, void *data);
 
-/** @name Style flags of qlw_init and qlw_init_control
- * @{ */
+/** @name Style flags of qlw_init and qlw_init_control */
+/** @{ */
 #define QLW_MULTISEL 1    /**< several records can be selected */
 #define QLW_DOUBLEROW 2   /**< two text lines per record (QLW_GETTEXT2 gives the lower) */
 #define QLW_CELLMODE 4    /**< cells flow across the columns; the host counts cells (QLW_GETNCELL) */
@@ -1064,13 +1064,13 @@ typedef int32_t(__cdecl *qlw_callback)(HWND window, int32_t code, int32_t record
 #define QLW_NOVSCROLL 32  /**< no vertical scroll bar */
 #define QLW_KEEPCOLORS 64 /**< keeps the host's text colours in selected rows */
 /** @} */
-/** @name Column flags
- * @{ */
+/** @name Column flags */
+/** @{ */
 #define QLW_COL_SKIP 1      /**< the current cell skips this column */
 #define QLW_COL_OWNERDRAW 2 /**< the host paints the cells (QLW_DRAWCELL) */
 /** @} */
-/** @name Callback codes
- * @{ */
+/** @name Callback codes */
+/** @{ */
 #define QLW_GETNREC 101     /**< give the number of records */
 #define QLW_GETTEXT 102     /**< fill the cell's text */
 #define QLW_DBLCLICK 103    /**< a cell was double-clicked */
