@@ -157,9 +157,9 @@ KAVOAPI int32_t WINAPI qa_varbuf_find_date(const char *buffer, const char *key, 
  *
  * Record fields are named after the keys they carry (room.rcd holds RCD).
  * A state field is set by a reader when the group of keys it guards was
- * found (3, or 1 in oe_data; 0 absent), and writers write the group only
- * when it is above 0.  The host areas (host1 ...) are the host's bytes: the
- * module only clears them when it clears the whole record.
+ * found (3, or 1 in oe_data; 0 absent), and writers as a rule write the
+ * group only when it is above 0.  The host areas (host1 ...) are the host's
+ * bytes: the module only clears them when it clears the whole record.
  * @{
  */
 
