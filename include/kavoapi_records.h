@@ -1,5 +1,6 @@
-/*
- * kavoapi_records.h - the records that KavoApi.dll shares with its hosts
+/**
+ * @file kavoapi_records.h
+ * @brief The records that KavoApi.dll shares with its hosts.
  *
  * Every record is packed to single bytes and built from fixed-width types,
  * so that hosts compiled with any compiler agree with the module on its
@@ -14,6 +15,7 @@
 #include <stddef.h> /* offsetof in the layout checks */
 #include <stdint.h>
 
+/** @cond INTERNAL */
 #if defined(__cplusplus)
 #define KAVOAPI_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
 #else
@@ -22,6 +24,7 @@
 /* Pins a field of a shared record to its byte offset. */
 #define KAVOAPI_AT(type, field, offset) \
     KAVOAPI_STATIC_ASSERT(offsetof(type, field) == (offset), #type "." #field " at " #offset)
+/** @endcond */
 
 #if defined(__cplusplus)
 extern "C" {
@@ -31,8 +34,9 @@ extern "C" {
 
 /* ---- Design data buffers ------------------------------------------------ */
 
-/* A date as the design data carries it; all three zero means "no date".
- * As text it reads "dd.mm.yyyy". */
+/** A date as the design data carries it; all three zero means "no date".
+ * As text it reads "dd.mm.yyyy".
+ * @ingroup varbuf */
 typedef struct varbuf_date {
     uint8_t day;
     uint8_t month;
@@ -50,8 +54,9 @@ KAVOAPI_AT(varbuf_date, month, 1); KAVOAPI_AT(varbuf_date, year, 2);
  * when the group of keys that it guards was found; 0 means "absent".  Texts
  * are NUL-terminated and at most one byte shorter than their field. */
 
-/* One product parameter: a key of at most 4 and a value of at most 10
- * characters. */
+/** One product parameter: a key of at most 4 and a value of at most 10
+ * characters.
+ * @ingroup varbuf_records */
 typedef struct propar_entry {
     char key[5];
     char value[11];
@@ -60,18 +65,19 @@ typedef struct propar_entry {
 KAVOAPI_STATIC_ASSERT(sizeof(propar_entry) == 16, "propar_entry is 16 bytes");
 KAVOAPI_AT(propar_entry, value, 5);
 
+/** A room: the R items. @ingroup varbuf_records */
 typedef struct room {
-    int16_t valid; /* 3 after a design read; written only when above 0 */
+    int16_t valid; /**< 3 after a design read; written only when above 0 */
     char rcd[11];
     char rnm[31];
     int16_t rrt;
     float rle, rwi, rhe, rhz, rdz;
-    int16_t rcs; /* S case selector */
+    int16_t rcs; /**< S case selector */
     float rts, rds, rrs;
-    int16_t rcw; /* W case selector */
+    int16_t rcw; /**< W case selector */
     float rtw, rdw, rrw, rpc, rph;
-    int16_t rac;  /* absorption class */
-    float ra[8];  /* absorption of the octave bands 63 Hz to 8 kHz */
+    int16_t rac;  /**< absorption class */
+    float ra[8];  /**< absorption of the octave bands 63 Hz to 8 kHz */
     float rqr, rq2, rq3;
     char rnt[201];
     uint8_t host1[80];
@@ -86,6 +92,7 @@ KAVOAPI_AT(room, rqr, 136); KAVOAPI_AT(room, rq3, 144); KAVOAPI_AT(room, rnt, 14
 KAVOAPI_AT(room, rwi, 50); KAVOAPI_AT(room, rhe, 54); KAVOAPI_AT(room, rhz, 58); KAVOAPI_AT(room, rpc, 94);
 KAVOAPI_AT(room, rq2, 140);
 
+/** One wall of the room's surfaces: the W items of one wall. @ingroup varbuf_records */
 typedef struct wall_entry {
     float wh, ww, wa;
     int16_t wt, w1;
@@ -102,11 +109,12 @@ KAVOAPI_AT(wall_entry, ww, 4); KAVOAPI_AT(wall_entry, wa, 8); KAVOAPI_AT(wall_en
 KAVOAPI_AT(wall_entry, w4, 24); KAVOAPI_AT(wall_entry, w5, 28); KAVOAPI_AT(wall_entry, w6, 32);
 KAVOAPI_AT(wall_entry, w7, 36); KAVOAPI_AT(wall_entry, wl, 48); KAVOAPI_AT(wall_entry, wi, 52);
 
+/** One ceiling of the room's surfaces: the C items of one ceiling. @ingroup varbuf_records */
 typedef struct ceiling_entry {
     float cl, cw, ca;
     int16_t ct;
     float cs;
-    float cl2; /* travels under the key CL too: reads back equal to cl */
+    float cl2; /**< travels under the key CL too: reads back equal to cl */
     float ci, cu;
     uint8_t host1[80];
 } ceiling_entry;
@@ -116,9 +124,10 @@ KAVOAPI_AT(ceiling_entry, ct, 12); KAVOAPI_AT(ceiling_entry, cs, 14); KAVOAPI_AT
 KAVOAPI_AT(ceiling_entry, ci, 22); KAVOAPI_AT(ceiling_entry, cu, 26); KAVOAPI_AT(ceiling_entry, host1, 30);
 KAVOAPI_AT(ceiling_entry, cw, 4); KAVOAPI_AT(ceiling_entry, ca, 8);
 
+/** The room's surfaces: the S header, four walls and two ceilings. @ingroup varbuf_records */
 typedef struct surfaces {
-    int16_t valid; /* 3 when SIN was found */
-    int16_t sin;   /* nothing is written while SIN is 0 */
+    int16_t valid; /**< 3 when SIN was found */
+    int16_t sin;   /**< nothing is written while SIN is 0 */
     float sam, sir;
     int16_t sch;
     uint8_t host1[60];
@@ -131,12 +140,12 @@ KAVOAPI_AT(surfaces, sin, 2); KAVOAPI_AT(surfaces, sam, 4); KAVOAPI_AT(surfaces,
 KAVOAPI_AT(surfaces, sch, 12); KAVOAPI_AT(surfaces, host1, 14); KAVOAPI_AT(surfaces, walls, 74);
 KAVOAPI_AT(surfaces, ceilings, 634);
 
-/* Values derived when a design is read. */
+/** Values derived when a design is read. @ingroup varbuf_records */
 typedef struct summary {
     char tag[31];
     uint8_t host1[6];
-    int16_t q_state; /* 2 when q_unit holds a value */
-    float q_unit;    /* the design's Q value per unit */
+    int16_t q_state; /**< 2 when q_unit holds a value */
+    float q_unit;    /**< the design's Q value per unit */
     int16_t dp1_state;
     float dp1;
     int16_t dp2_state;
@@ -154,14 +163,15 @@ KAVOAPI_AT(summary, dp1_state, 43); KAVOAPI_AT(summary, dp1, 45); KAVOAPI_AT(sum
 KAVOAPI_AT(summary, dp2, 51); KAVOAPI_AT(summary, ad_state, 55); KAVOAPI_AT(summary, ad, 57);
 KAVOAPI_AT(summary, a_value, 61); KAVOAPI_AT(summary, ub, 65); KAVOAPI_AT(summary, host2, 67);
 
+/** The installation: the I items, CFI and CVL. @ingroup varbuf_records */
 typedef struct installation {
     char tag[31];
     int16_t valid;
     int16_t imp;
     float iih, ias;
-    int16_t inr; /* highest IR entry in use, at most 19 */
-    int16_t inc; /* highest IC entry in use, at most 19 */
-    int16_t int_, inv, inw; /* INT + INV + INW entries of IT/IG/IJ, at most 50 */
+    int16_t inr; /**< highest IR entry in use, at most 19 */
+    int16_t inc; /**< highest IC entry in use, at most 19 */
+    int16_t int_, inv, inw; /**< INT + INV + INW entries of IT/IG/IJ, at most 50 */
     int16_t iln, ivp, ivl;
     int16_t ir[20];
     int16_t ic[20];
@@ -184,7 +194,7 @@ KAVOAPI_AT(installation, ij, 339); KAVOAPI_AT(installation, cfi, 439); KAVOAPI_A
 KAVOAPI_AT(installation, ivf, 445); KAVOAPI_AT(installation, host1, 447);
 KAVOAPI_AT(installation, ivp, 55);
 
-/* The O side and the E side; each state is 1 when its key was read. */
+/** The O side and the E side; each state is 1 when its key was read.  @ingroup varbuf_records */
 typedef struct oe_data {
     char tag[31];
     int16_t oqm_state; float oqm;
@@ -220,8 +230,9 @@ KAVOAPI_AT(oe_data, oad_state, 49); KAVOAPI_AT(oe_data, olb, 57); KAVOAPI_AT(oe_
 KAVOAPI_AT(oe_data, eqm, 149); KAVOAPI_AT(oe_data, eqv_state, 153); KAVOAPI_AT(oe_data, edp, 161);
 KAVOAPI_AT(oe_data, ead_state, 165); KAVOAPI_AT(oe_data, elb, 173);
 
+/** The H values HIU and HPO. @ingroup varbuf_records */
 typedef struct h_data {
-    int16_t valid; /* 3 when both keys were found */
+    int16_t valid; /**< 3 when both keys were found */
     int16_t hiu, hpo;
     uint8_t host1[88];
 } h_data;
@@ -229,8 +240,9 @@ typedef struct h_data {
 KAVOAPI_STATIC_ASSERT(sizeof(h_data) == 94, "h_data is 94 bytes");
 KAVOAPI_AT(h_data, hiu, 2); KAVOAPI_AT(h_data, hpo, 4); KAVOAPI_AT(h_data, host1, 6);
 
-/* Identity data.  SID is UTF-16 in the record and UTF-8 in the text; 21
- * characters fill it without a terminating NUL. */
+/** Identity data.  SID is UTF-16 in the record and UTF-8 in the text; 21
+ * characters fill it without a terminating NUL.
+ * @ingroup varbuf_records */
 typedef struct s_data {
     uint16_t sid[21];
     int16_t sdw, sdh, sdl;
@@ -242,8 +254,9 @@ KAVOAPI_STATIC_ASSERT(sizeof(s_data) == 82, "s_data is 82 bytes");
 KAVOAPI_AT(s_data, sdw, 42); KAVOAPI_AT(s_data, sdh, 44); KAVOAPI_AT(s_data, sdl, 46); KAVOAPI_AT(s_data, sl, 48);
 KAVOAPI_AT(s_data, host1, 80);
 
-/* Selector bits (tested in the low byte) choose the value pairs written;
- * a selector read as 1 becomes 54. */
+/** Selector bits (tested in the low byte) choose the value pairs written;
+ * a selector read as 1 becomes 54.
+ * @ingroup varbuf_records */
 typedef struct u_data {
     int16_t uss, usw;
     float uc1, uc2, uc3, uc4;
@@ -261,18 +274,19 @@ KAVOAPI_AT(u_data, usw, 2); KAVOAPI_AT(u_data, uc2, 8); KAVOAPI_AT(u_data, uc3, 
 KAVOAPI_AT(u_data, uq2, 24); KAVOAPI_AT(u_data, um2, 32); KAVOAPI_AT(u_data, uw2, 40);
 KAVOAPI_AT(u_data, ut2, 48); KAVOAPI_AT(u_data, uv2, 56); KAVOAPI_AT(u_data, ut6, 64);
 
+/** Product data of the M items, with an S and a W case. @ingroup varbuf_records */
 typedef struct m_data {
     char w_tag[31];
     char s_tag[31];
     int16_t mja_state; float mja;
     int16_t map_state; float map;
-    int16_t s_state; /* 3 when MQS and MTS were found */
+    int16_t s_state; /**< 3 when MQS and MTS were found */
     int8_t mas;
     float mqs, mts, md1, mp1;
-    int16_t w_state; /* 3 when MQW and MTW were found */
+    int16_t w_state; /**< 3 when MQW and MTW were found */
     int8_t maw;
     float mqw, mtw, md5, mp5;
-    int16_t msf_state; /* 3 when MSF and MSB were found */
+    int16_t msf_state; /**< 3 when MSF and MSB were found */
     int16_t msf, msb;
     int16_t mpp_state; float mpp;
     int16_t msd;
@@ -289,12 +303,13 @@ KAVOAPI_AT(m_data, mpp, 120); KAVOAPI_AT(m_data, msd, 124); KAVOAPI_AT(m_data, h
 KAVOAPI_AT(m_data, mja, 64); KAVOAPI_AT(m_data, map, 70); KAVOAPI_AT(m_data, mts, 81);
 KAVOAPI_AT(m_data, md1, 85); KAVOAPI_AT(m_data, mtw, 100); KAVOAPI_AT(m_data, md5, 104);
 
+/** Product data of the D items, with an S and a W case. @ingroup varbuf_records */
 typedef struct d_data {
     char w_tag[31];
     char s_tag[31];
-    int16_t s_state; /* 3 when DQS and DTS were found */
+    int16_t s_state; /**< 3 when DQS and DTS were found */
     float dqs, dts;
-    int16_t w_state; /* 3 when DQW and DTW were found */
+    int16_t w_state; /**< 3 when DQW and DTW were found */
     float dqw, dtw;
     float dto, dzp;
     uint8_t host1[80];
@@ -306,14 +321,15 @@ KAVOAPI_AT(d_data, w_state, 72); KAVOAPI_AT(d_data, dqw, 74); KAVOAPI_AT(d_data,
 KAVOAPI_AT(d_data, dto, 82); KAVOAPI_AT(d_data, dzp, 86); KAVOAPI_AT(d_data, host1, 90);
 KAVOAPI_AT(d_data, s_tag, 31);
 
-/* A beam module.  The 8-bit fields travel as shorts: written widened (s8
- * with its sign), read back as their low 8 bits. */
+/** A beam module.  The 8-bit fields travel as shorts: written widened (s8
+ * with its sign), read back as their low 8 bits.
+ * @ingroup varbuf_records */
 typedef struct beam_module {
     char w_tag[31];
     char s_tag[31];
     /* S case */
-    int16_t s1_state; /* 3 when BQ1, BT1 and BP1 were found */
-    int16_t s2_state; /* 3 when BT2, BT3, BQ2, BP2 and BCS were found */
+    int16_t s1_state; /**< 3 when BQ1, BT1 and BP1 were found */
+    int16_t s2_state; /**< 3 when BT2, BT3, BQ2, BP2 and BCS were found */
     float ba1;
     uint8_t bcs;
     int8_t bas, bat;
@@ -322,8 +338,8 @@ typedef struct beam_module {
     uint8_t bc1;
     float bc2, bc4, bca;
     /* W case */
-    int16_t w1_state; /* 3 when BQ5, BT5 and BP5 were found */
-    int16_t w2_state; /* 3 when BT6, BT7, BQ6, BP6 and BCW were found */
+    int16_t w1_state; /**< 3 when BQ5, BT5 and BP5 were found */
+    int16_t w2_state; /**< 3 when BT6, BT7, BQ6, BP6 and BCW were found */
     float ba5;
     uint8_t bcw;
     int8_t baw, bax;
@@ -345,11 +361,11 @@ typedef struct beam_module {
     int16_t bnb;
     uint8_t bsw;
     int16_t bub;
-    float bm1; /* S case */
-    float bm2; /* W case */
+    float bm1; /**< S case */
+    float bm2; /**< W case */
     uint8_t host1[80];
     /* CN group */
-    int16_t cnb_state; /* 3 when CNB was found */
+    int16_t cnb_state; /**< 3 when CNB was found */
     char cnb[5];
     char cni[9];
     float cnd;
@@ -399,16 +415,17 @@ KAVOAPI_AT(beam_module, be6, 281); KAVOAPI_AT(beam_module, bc7, 285); KAVOAPI_AT
 KAVOAPI_AT(beam_module, bd8, 293); KAVOAPI_AT(beam_module, bl5, 297); KAVOAPI_AT(beam_module, bl6, 301);
 KAVOAPI_AT(beam_module, bc8, 314); KAVOAPI_AT(beam_module, blc, 324); KAVOAPI_AT(beam_module, bph, 350);
 
+/** A panel module: the P items, with an S and a W case. @ingroup varbuf_records */
 typedef struct panel_module {
     char w_tag[31];
     char s_tag[31];
-    int16_t s1_state; /* 3 when PQ1 was found */
-    int16_t s2_state; /* 3 when PT2, PT3, PQ2 and PCS were found */
+    int16_t s1_state; /**< 3 when PQ1 was found */
+    int16_t s2_state; /**< 3 when PT2, PT3, PQ2 and PCS were found */
     uint8_t pcs;
     int8_t pas, pat;
     float pq1, pr1, pt1, pt2, pt3, pq2, pd2, pe2, pe3, pp1;
-    int16_t w1_state; /* 3 when PQ5 was found */
-    int16_t w2_state; /* 3 when PT6, PT7, PQ6 and PCW were found */
+    int16_t w1_state; /**< 3 when PQ5 was found */
+    int16_t w2_state; /**< 3 when PT6, PT7, PQ6 and PCW were found */
     uint8_t pcw;
     int8_t paw, pax;
     float pq5, pr5, pt5, pt6, pt7, pq6, pd6, pe6, pe7, pp5;
@@ -416,7 +433,7 @@ typedef struct panel_module {
     char pnb[41];
     int16_t pqd, pwp;
     char pws[81];
-    int16_t psf_state; /* 3 when PSF and PSB were found */
+    int16_t psf_state; /**< 3 when PSF and PSB were found */
     int16_t psf, psb;
     int16_t pfa_state; float pfa;
     uint8_t host1[1034];
@@ -439,19 +456,20 @@ KAVOAPI_AT(panel_module, pr5, 120); KAVOAPI_AT(panel_module, pt5, 124); KAVOAPI_
 KAVOAPI_AT(panel_module, pt7, 132); KAVOAPI_AT(panel_module, pq6, 136); KAVOAPI_AT(panel_module, pd6, 140);
 KAVOAPI_AT(panel_module, pe6, 144); KAVOAPI_AT(panel_module, pe7, 148);
 
-/* The whole design.  A sub-record takes part in a written design when its
- * tag equals design_id; a product's s_tag and w_tag mark its active cases. */
+/** The whole design.  A sub-record takes part in a written design when its
+ * tag equals design_id; a product's s_tag and w_tag mark its active cases.
+ * @ingroup varbuf_records */
 typedef struct designdata {
     uint8_t host1[22];
-    int16_t design_case; /* 0 S case, 1 W case, 2 W case of a beam with BCW bit 1 */
+    int16_t design_case; /**< 0 S case, 1 W case, 2 W case of a beam with BCW bit 1 */
     char design_id[31];
     uint8_t host2[338];
     propar_entry propar[40];
     int16_t propar_count;
     uint8_t host3[642];
-    char accessories[446]; /* accessory codes separated by "," */
-    int16_t module_count;  /* modules loaded into beams or panels */
-    int16_t module_index;  /* the module that the design writer writes */
+    char accessories[446]; /**< accessory codes separated by "," */
+    int16_t module_count;  /**< modules loaded into beams or panels */
+    int16_t module_index;  /**< the module that the design writer writes */
     uint8_t host4[2007];
     room room;
     surfaces surfaces;
@@ -461,7 +479,7 @@ typedef struct designdata {
     d_data d_data;
     oe_data oe_data;
     h_data h_data;
-    uint8_t host5[1040]; /* as large as a drawingdata record */
+    uint8_t host5[1040]; /**< as large as a drawingdata record */
     s_data s_data;
     u_data u_data;
     panel_module panels[3];
@@ -481,8 +499,9 @@ KAVOAPI_AT(designdata, panels, 8034); KAVOAPI_AT(designdata, beams, 12036);
 
 /* ---- Drawing data, product parameters and accessories -------------------- */
 
-/* The header of a drawing and its free "_" items (keys of at most 4 and
- * values of at most 10 characters, at most 40 of them). */
+/** The header of a drawing and its free "_" items (keys of at most 4 and
+ * values of at most 10 characters, at most 40 of them).
+ * @ingroup varbuf_records */
 typedef struct drawingdata {
     char tag[31];
     char pdr[11];
@@ -510,8 +529,9 @@ KAVOAPI_AT(drawingdata, extra_count, 958); KAVOAPI_AT(drawingdata, host1, 960);
 
 /* ---- Unit systems -------------------------------------------------------- */
 
-/* A registry key of the module's settings, filled by qareg_init: the key
- * path below the root key and the name of one value in that key. */
+/** A registry key of the module's settings, filled by qareg_init: the key
+ * path below the root key and the name of one value in that key.
+ * @ingroup registry */
 typedef struct qareg_key {
     char path[300];
     char valueName[300];
@@ -522,9 +542,10 @@ KAVOAPI_AT(qareg_key, valueName, 300);
 
 /* ---- Language texts and the qcq database ---------------------------------- */
 
-/* A growable array in a movable global memory block: count elements of
+/** A growable array in a movable global memory block: count elements of
  * elemSize bytes at data.  qlg_get_all_languages appends text pointers,
- * each text in a block of its own. */
+ * each text in a block of its own.
+ * @ingroup language */
 typedef struct gwarray {
     void *data;
     int32_t count;
@@ -537,10 +558,11 @@ KAVOAPI_AT(gwarray, count, 4); KAVOAPI_AT(gwarray, elemSize, 8);
 
 /* ---- List window ---------------------------------------------------------- */
 
-/* What a list window hands its host with DRAWCELL: the device context to
- * paint into and the cell's rectangle (left, top, right, bottom). */
+/** What a list window hands its host with DRAWCELL: the device context to
+ * paint into and the cell's rectangle (left, top, right, bottom).
+ * @ingroup listwnd */
 typedef struct qlw_owner_draw {
-    void *dc; /* HDC */
+    void *dc; /**< HDC */
     int32_t left, top, right, bottom;
 } qlw_owner_draw;
 KAVOAPI_STATIC_ASSERT(sizeof(qlw_owner_draw) == sizeof(void *) + 16, "qlw_owner_draw has no gaps");
@@ -549,17 +571,18 @@ KAVOAPI_AT(qlw_owner_draw, left, 4); KAVOAPI_AT(qlw_owner_draw, top, 8);
 KAVOAPI_AT(qlw_owner_draw, right, 12); KAVOAPI_AT(qlw_owner_draw, bottom, 16);
 #endif
 
-/* The record of a "GWLBHDR" header strip window, made zero-filled by the
+/** The record of a "GWLBHDR" header strip window, made zero-filled by the
  * window and reached through its slot 0 (GetWindowLongPtr).  The host
  * fills it: 1 to 30 columns, the left border of each as a fraction of the
  * strip's width (column_x follows at each width message), the captions
  * separated by "|" with the two lines of one caption separated by "\",
  * and how many character cells the whole strip must hold (above 0).  With
  * fixed_font set the strip draws with DEFAULT_GUI_FONT; otherwise the
- * module makes the font, scaled to the width. */
+ * module makes the font, scaled to the width.
+ * @ingroup listwnd */
 typedef struct qlw_header_strip {
-    uint32_t host_word; /* the module neither reads nor writes it */
-    void *font;         /* HFONT */
+    uint32_t host_word; /**< the module neither reads nor writes it */
+    void *font;         /**< HFONT */
     int32_t column_count;
     int32_t column_x[30];
     float column_ratio[30];
@@ -575,19 +598,19 @@ KAVOAPI_AT(qlw_header_strip, font, 4); KAVOAPI_AT(qlw_header_strip, column_count
 KAVOAPI_AT(qlw_header_strip, column_ratio, 132); KAVOAPI_AT(qlw_header_strip, fixed_font, 1052);
 KAVOAPI_AT(qlw_header_strip, chars_across, 1054);
 #endif
-/* Message to a header strip: the new width in wParam. */
+/** Message to a header strip: the new width in wParam. @ingroup listwnd */
 #define QLW_HDR_SETWIDTH 1025
 
 
 /* ---- Graphics and images -------------------------------------------------- */
 
-/* A named font's settings (qafont_get_info); heights in tenths of a mm. */
+/** A named font's settings (qafont_get_info); heights in tenths of a mm.  @ingroup fonts */
 typedef struct font_info {
     char name[9];
     char face[80];
-    char style[4]; /* "B" bold, "I" italic, "U" underline */
+    char style[4]; /**< "B" bold, "I" italic, "U" underline */
     uint16_t height;
-    int16_t angle; /* degrees */
+    int16_t angle; /**< degrees */
     uint8_t opaque;
     uint8_t red, green, blue;
 } font_info;
@@ -597,10 +620,10 @@ KAVOAPI_STATIC_ASSERT(offsetof(font_info, red) == 98, "font_info.red");
 KAVOAPI_AT(font_info, face, 9); KAVOAPI_AT(font_info, style, 89); KAVOAPI_AT(font_info, angle, 95);
 KAVOAPI_AT(font_info, opaque, 97); KAVOAPI_AT(font_info, green, 99); KAVOAPI_AT(font_info, blue, 100);
 
-/* A named pen's settings (qapen_get_info); width in tenths of a mm. */
+/** A named pen's settings (qapen_get_info); width in tenths of a mm.  @ingroup fonts */
 typedef struct pen_info {
     char name[9];
-    int16_t style; /* as for CreatePen */
+    int16_t style; /**< as for CreatePen */
     uint16_t width;
     uint8_t red, green, blue;
 } pen_info;
@@ -609,13 +632,14 @@ KAVOAPI_STATIC_ASSERT(offsetof(pen_info, width) == 11, "pen_info.width");
 KAVOAPI_AT(pen_info, style, 9); KAVOAPI_AT(pen_info, red, 13); KAVOAPI_AT(pen_info, green, 14);
 KAVOAPI_AT(pen_info, blue, 15);
 
-/* A memo being cut into rows (qat_ functions): the text is not copied and
+/** A memo being cut into rows (qat_ functions): the text is not copied and
  * must live while rows are fetched.  font_height > 0 measures rows in
  * pixels of the Arial estimate at that height, else in characters;
- * max_width is the limit in those units.  16 bytes in the 32-bit build. */
+ * max_width is the limit in those units.  16 bytes in the 32-bit build.
+ * @ingroup dialogs */
 typedef struct qat_memoinfo {
-    const void *text; /* 8-bit or UTF-16, as initialised */
-    int32_t position; /* next character to read */
+    const void *text; /**< 8-bit or UTF-16, as initialised */
+    int32_t position; /**< next character to read */
     int32_t length;
     int16_t font_height;
     int16_t max_width;
