@@ -14,7 +14,7 @@ namespace {
 TEST(ScanInt, SignsBlanksAndWrapReadAsPercentDReads)
 {
     int32_t v = 0;
-    EXPECT_TRUE(scan_int(" \t-12x", &v));
+    EXPECT_TRUE(scan_int(" \t\v\f\r\n-12x", &v));
     EXPECT_EQ(v, -12);
     EXPECT_TRUE(scan_int("+7", &v));
     EXPECT_EQ(v, 7);

@@ -9,6 +9,39 @@ using kavo::Point;
 using kavo::Rect;
 using kavo::Size;
 
+// Half-open rectangles: the right and bottom edges are outside, a rectangle
+// with no width or no height is empty, and two that only touch do not meet.
+TEST(Rect, EdgesAreHalfOpenAndEmptyRectanglesMeetNothing)
+{
+    const Rect r{10, 20, 40, 60};
+    EXPECT_EQ(r.size(), (Size{30, 40}));
+    EXPECT_TRUE(r != (Rect{10, 20, 40, 61}));
+    EXPECT_TRUE((Point{1, 2}) != (Point{1, 3}));
+    const struct {
+        Point p;
+        bool inside;
+    } points[] = {{{10, 20}, true}, {{39, 59}, true}, {{40, 30}, false}, {{20, 60}, false},
+                  {{9, 30}, false},  {{20, 19}, false}};
+    for (const auto &c : points)
+        EXPECT_EQ(r.contains(c.p), c.inside) << c.p.x << "," << c.p.y;
+    for (const Rect &empty : {Rect{10, 20, 10, 60}, Rect{10, 20, 40, 20}, Rect{10, 20, 5, 60}, Rect{10, 20, 40, 0}})
+        EXPECT_TRUE(empty.empty()) << empty.left << " " << empty.top << " " << empty.right << " " << empty.bottom;
+    EXPECT_FALSE(r.empty());
+    const struct {
+        Rect other, overlap;
+    } overlaps[] = {
+        {{0, 0, 20, 30}, {10, 20, 20, 30}},
+        {{30, 50, 90, 90}, {30, 50, 40, 60}},
+        {{15, 0, 25, 90}, {15, 20, 25, 60}},
+        {{40, 20, 50, 60}, {}}, // touching on the right
+        {{10, 60, 40, 70}, {}}, // touching below
+    };
+    for (const auto &c : overlaps) {
+        EXPECT_EQ(kavo::intersection(r, c.other), c.overlap) << c.other.left << " " << c.other.top;
+        EXPECT_EQ(kavo::intersection(c.other, r), c.overlap) << c.other.left << " " << c.other.top;
+    }
+}
+
 TEST(Placement, NearThePointerWithinTheBounds)
 {
     const Rect screen{0, 0, 1280, 1000};
@@ -24,6 +57,7 @@ TEST(Placement, NearThePointerWithinTheBounds)
         {{1279, 999}, {300, 150}, screen, {970, 840}},
         {{1240, 60}, {300, 150}, screen, {970, 10}},
         {{1260, 500}, {300, 150}, screen, {970, 450}},
+        {{1025, 895}, {300, 150}, screen, {970, 840}}, // 5 px into the margin on both sides
         {{2000, -300}, {300, 150}, second, {1950, -190}},
         {{1000, 500}, {2000, 1500}, screen, {-730, -510}}, // too big: ends inside right and bottom
     };
