@@ -25,7 +25,7 @@ if(IS_DIRECTORY "${SOURCE_DIR}/bindings")
     file(COPY "${SOURCE_DIR}/bindings" DESTINATION "${STAGE}")
 endif()
 if(EXISTS "${SOURCE_DIR}/tools/make-docs")
-    execute_process(COMMAND "${SOURCE_DIR}/tools/make-docs" "${STAGE}/docs"
+    execute_process(COMMAND "${SOURCE_DIR}/tools/make-docs" "${STAGE}/docs" WORKING_DIRECTORY "${SOURCE_DIR}"
                     RESULT_VARIABLE docs_result)
     if(NOT docs_result EQUAL 0)
         message(FATAL_ERROR "tools/make-docs failed (${docs_result})")
