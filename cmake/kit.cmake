@@ -4,7 +4,7 @@
 include(CMakePackageConfigHelpers)
 set(kit_name KavoApi-${PROJECT_VERSION}-win32)
 set(kit_dir ${CMAKE_BINARY_DIR}/kit)
-set(KAVO_KIT_ZIP ${kit_dir}/${kit_name}.zip CACHE INTERNAL "the release kit")
+set(KAVO_KIT_ZIP ${kit_dir}/${kit_name}.zip)
 
 # The package's version file checks the version a host asks for and that the
 # host is 32-bit, as the DLL is.

@@ -562,8 +562,8 @@ void define_fonts()
 {
     qafont_check(kCellFont, "Tahoma", "", 13, 0, 0, 0, 0, 0);
     qafont_check(kCellSmallFont, "Tahoma", "", 9, 0, 0, 0, 0, 0);
-    qafont_check(kPanelFont, "Arial", "", 17, 0, 0, 0, 0, 0);
-    qafont_check(kPanelSmallFont, "Arial", "", 12, 0, 0, 0, 0, 0);
+    qafont_check(kPanelFont, "Arial", "", 15, 0, 0, 0, 0, 0);
+    qafont_check(kPanelSmallFont, "Arial", "", 11, 0, 0, 0, 0, 0);
     qafont_check(kPanelTitleFont, "Arial", "B", 20, 0, 0, 0x20, 0x40, 0x70);
     qapen_check("DVPEN", PS_SOLID, 1, 0, 0, 0);
 }
