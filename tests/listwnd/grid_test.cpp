@@ -144,6 +144,20 @@ TEST(GridLayout, GroupsStartAtTheirFirstVisibleSubcolumn)
     EXPECT_EQ(f.grid.band2, 21);
 }
 
+TEST(GridModel, ColumnTableHoldsFiftyAndARebuiltListOnlyItsNewColumns)
+{
+    Fixture f(0, 5);
+    for (int c = 4; c < kavo::kMaxColumns; ++c)
+        ASSERT_TRUE(f.grid.define_column(3, nullptr, nullptr, 0));
+    EXPECT_FALSE(f.grid.define_column(3, nullptr, nullptr, 0)) << "one too many";
+    f.grid.delete_columns();
+    f.grid.define_column(3, nullptr, nullptr, kavo::kColumnSkip);
+    f.grid.define_column(3, nullptr, nullptr, 0);
+    f.grid.start(f.host);
+    EXPECT_EQ(f.grid.column_count, 2);
+    EXPECT_EQ(f.grid.current_column, 1) << "a skipped column never becomes current";
+}
+
 TEST(GridModel, RecordCountsComeFromTheHostAndBadCountsMeanNoRecords)
 {
     const struct {
