@@ -65,7 +65,6 @@ TEST(PopupMenu, CursorMenuPostsTheCommandChosenByKeysAndIsDestroyed)
     RegisterClassA(&owner_class);
     HWND owner = CreateWindowExA(0, "KavoPopupOwner", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr, nullptr,
                                  nullptr, nullptr);
-    SetForegroundWindow(owner);
     const struct {
         std::vector<WPARAM> keys;
         std::vector<UINT> commands;
