@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -95,20 +96,15 @@ protected:
     {
         return MAKELPARAM(column * 100 + 50, header() + row * row_height() + row_height() / 2);
     }
-    // Painted pixels as letters of a legend.
-    using Legend = std::vector<std::pair<COLORREF, char>>;
+    // Painted pixels as letters of a legend (the first of equal colours).
+    using Legend = std::map<COLORREF, char>;
     static std::string shades(HWND window, const std::vector<POINT> &points, const Legend &legend)
     {
         HDC dc = GetDC(window);
         std::string out;
         for (POINT p : points) {
-            const COLORREF c = GetPixel(dc, p.x, p.y);
-            out += '?';
-            for (const auto &[colour, letter] : legend)
-                if (c == colour) {
-                    out.back() = letter;
-                    break;
-                }
+            const auto found = legend.find(GetPixel(dc, p.x, p.y));
+            out += found == legend.end() ? '?' : found->second;
         }
         ReleaseDC(window, dc);
         return out;
