@@ -145,10 +145,17 @@ TEST(GridLayout, GroupsStartAtTheirFirstVisibleSubcolumn)
 
 TEST(GridModel, ColumnTableHoldsFiftyAndARebuiltListOnlyItsNewColumns)
 {
+    for (uint32_t flags : {0u, uint32_t{kavo::kGridTwoBands}}) {
+        Fixture full(flags, 5);
+        auto define = [&] {
+            return flags ? full.grid.define_subcolumn(3, 1, nullptr, nullptr, 0)
+                         : full.grid.define_column(3, nullptr, nullptr, 0);
+        };
+        for (int c = 4; c < kavo::kMaxColumns; ++c)
+            ASSERT_TRUE(define()) << flags;
+        EXPECT_FALSE(define()) << "one too many, flags " << flags;
+    }
     Fixture f(0, 5);
-    for (int c = 4; c < kavo::kMaxColumns; ++c)
-        ASSERT_TRUE(f.grid.define_column(3, nullptr, nullptr, 0));
-    EXPECT_FALSE(f.grid.define_column(3, nullptr, nullptr, 0)) << "one too many";
     f.grid.delete_columns();
     f.grid.define_column(3, nullptr, nullptr, kavo::kColumnSkip);
     f.grid.define_column(3, nullptr, nullptr, 0);
