@@ -28,6 +28,7 @@ TEST(HintLayout, BoxSizeFollowsTheWidestRowAndAtMostTenRows)
         {"twelve rows show ten", twelve_rows, 32, 162},
         {"the marker alone is the pen image", u"[PEN]", 24, 18},
         {"the marker adds the image before text", u"[PEN]abcde", 64, 18},
+        {"half a marker is text", u"aPEN]", 48, 18},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(box(c.text), (kavo::Size{c.width, c.height})) << c.what;

@@ -2,6 +2,7 @@
 // text forms.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,42 +13,36 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-// Every row until the fetch gives 0 (at most 50).
-Rows rows8(const std::string &text, uint16_t font_height, uint16_t max_width, uint32_t size = 100)
-{
-    qat_memoinfo info;
-    kavo::memo_init(&info, text.c_str(), font_height, max_width);
-    Rows out;
-    std::vector<char> row(size + 1, '#');
-    while (out.size() < 50 && kavo::memo_next_row(&info, row.data(), size) == 1)
-        out.emplace_back(row.data());
-    EXPECT_EQ(row[0], 0) << "the last fetch leaves an empty row";
-    EXPECT_EQ(row[size], '#') << "nothing written past the buffer";
-    return out;
-}
-
 int measure_narrowed(const uint16_t *row, std::size_t n, int height)
 {
-    std::string narrow;
-    for (std::size_t i = 0; i < n; ++i)
-        narrow += static_cast<char>(row[i]);
+    const std::string narrow(row, row + n);
     return kavo::arial_text_width(narrow.c_str(), height);
 }
 
-Rows rows16(const std::string &text, uint16_t font_height, uint16_t max_width, uint32_t size = 100)
+// Every row until the fetch gives 0 (at most 50), of the 8-bit or the
+// UTF-16 form of `text` (UTF-16 rows measured as their narrowed text).
+template <typename Unit>
+Rows rows_of(const std::string &text, uint16_t font_height, uint16_t max_width, uint32_t size)
 {
-    std::u16string wide(text.begin(), text.end());
+    std::vector<Unit> units(text.begin(), text.end());
+    units.push_back(0);
+    std::vector<Unit> row(size + 1, Unit('#'));
     qat_memoinfo info;
-    kavo::memo_init16(&info, reinterpret_cast<const uint16_t *>(wide.c_str()), font_height, max_width);
+    auto next = [&] {
+        if constexpr (sizeof(Unit) == 1)
+            return kavo::memo_next_row(&info, row.data(), size);
+        else
+            return kavo::memo_next_row16(&info, row.data(), size, measure_narrowed);
+    };
+    if constexpr (sizeof(Unit) == 1)
+        kavo::memo_init(&info, units.data(), font_height, max_width);
+    else
+        kavo::memo_init16(&info, units.data(), font_height, max_width);
     Rows out;
-    std::vector<uint16_t> row(size + 1, 0x2323);
-    while (out.size() < 50 && kavo::memo_next_row16(&info, row.data(), size, measure_narrowed) == 1) {
-        std::string narrow;
-        for (const uint16_t *p = row.data(); *p; ++p)
-            narrow += static_cast<char>(*p);
-        out.push_back(narrow);
-    }
-    EXPECT_EQ(row[size], 0x2323);
+    while (out.size() < 50 && next() == 1)
+        out.emplace_back(row.begin(), std::find(row.begin(), row.end(), Unit(0)));
+    EXPECT_EQ(row[0], Unit(0)) << "the last fetch leaves an empty row";
+    EXPECT_EQ(row[size], Unit('#')) << "nothing written past the buffer";
     return out;
 }
 
@@ -64,6 +59,7 @@ TEST(MemoRows, BreaksInCharactersAndPixels)
         {"hard cuts", "abcdefghij", 0, 4, 100, {"abcd", "efgh", "ij"}},
         {"comma stays with its row", "a,b", 0, 2, 100, {"a,", "b"}},
         {"semicolon too", "ab;cd ef", 0, 4, 100, {"ab;", "cd", "ef"}},
+        {"a break point first in the row", ",abcdef", 0, 4, 100, {",", "abcd", "ef"}},
         {"CR LF lines", "ab\r\ncd", 0, 10, 100, {"ab", "cd"}},
         {"empty line between", "ab\r\n\r\ncd", 0, 10, 100, {"ab", "", "cd"}},
         {"tabs inside are blanks", "a\tb", 0, 10, 100, {"a b"}},
@@ -80,8 +76,8 @@ TEST(MemoRows, BreaksInCharactersAndPixels)
         {"pixels: exact fit", "WW", 10, 20, 100, {"WW"}},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(rows8(c.text, c.font_height, c.max_width, c.size), c.rows) << c.what;
-        EXPECT_EQ(rows16(c.text, c.font_height, c.max_width, c.size), c.rows) << c.what << " (UTF-16)";
+        EXPECT_EQ(rows_of<char>(c.text, c.font_height, c.max_width, c.size), c.rows) << c.what;
+        EXPECT_EQ(rows_of<uint16_t>(c.text, c.font_height, c.max_width, c.size), c.rows) << c.what << " (UTF-16)";
     }
 }
 

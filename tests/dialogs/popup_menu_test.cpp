@@ -1,11 +1,15 @@
-// Popup menu items, read back from a real menu.
+// Popup menus as a host sees them: items read back from a real menu, and the
+// copy/print menu at the cursor driven by keys through its own modal loop.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "frame/language_files.h"
 #include "kavoapi.h"
+#include "support/dialog_watch.h"
 
 namespace {
 
@@ -28,6 +32,60 @@ TEST(PopupMenu, ItemsTakeTheDefaultCaptionWithoutALanguageText)
     EXPECT_EQ(GetMenuState(menu, 0, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED), 0u);
     EXPECT_EQ(GetSubMenu(menu, 2), sub);
     DestroyMenu(menu);
+}
+
+// What the owner of the copy/print menu is told: the menu as it opens, and
+// the chosen command afterwards.
+struct MenuOwner {
+    HMENU menu = nullptr;
+    std::vector<std::string> items;
+    std::vector<UINT> commands;
+} owner_saw;
+
+LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_INITMENUPOPUP) {
+        owner_saw.menu = reinterpret_cast<HMENU>(wparam);
+        for (int i = 0; i < GetMenuItemCount(owner_saw.menu); ++i)
+            owner_saw.items.push_back(item_text(owner_saw.menu, i));
+    } else if (message == WM_COMMAND) {
+        owner_saw.commands.push_back(LOWORD(wparam));
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+TEST(PopupMenu, CursorMenuPostsTheCommandChosenByKeysAndIsDestroyed)
+{
+    // A host with its language texts: 1071 has one, 1070 keeps its default.
+    const auto texts = kavo_test::run_langdb("id\t1512:English\n1071\tPrint table\n", "kavo_popup_texts");
+    ASSERT_EQ(qlg_init(texts.data.c_str(), texts.index.c_str()), 0);
+    WNDCLASSA owner_class{};
+    owner_class.lpfnWndProc = owner_proc;
+    owner_class.lpszClassName = "KavoPopupOwner";
+    RegisterClassA(&owner_class);
+    HWND owner = CreateWindowExA(0, "KavoPopupOwner", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr, nullptr,
+                                 nullptr, nullptr);
+    const struct {
+        std::vector<WPARAM> keys;
+        std::vector<UINT> commands;
+    } cases[] = {
+        {{VK_DOWN, VK_DOWN, VK_RETURN}, {889}}, // the second key steps over the separator
+        {{VK_ESCAPE}, {}},
+    };
+    for (const auto &c : cases) {
+        owner_saw = MenuOwner{};
+        // Queued before the call, so that the menu's own loop reads them.
+        for (WPARAM key : c.keys)
+            PostMessageA(owner, WM_KEYDOWN, key, 0);
+        EXPECT_EQ(qa_popup_pc(owner), 1);
+        kavo_test::pump_messages(0);
+        EXPECT_EQ(owner_saw.items, (std::vector<std::string>{"Copy clipboard", "", "Print table"}));
+        EXPECT_EQ(owner_saw.commands, c.commands) << c.keys.size() << " keys";
+        EXPECT_FALSE(IsMenu(owner_saw.menu)) << "the menu is destroyed when it closes";
+    }
+    DestroyWindow(owner);
+    qlg_release();
+    texts.remove();
 }
 
 } // namespace

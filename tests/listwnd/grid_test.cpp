@@ -141,7 +141,27 @@ TEST(GridLayout, GroupsStartAtTheirFirstVisibleSubcolumn)
     EXPECT_EQ(f.grid.group_left(0), 0);
     EXPECT_EQ(f.grid.group_left(1), 400);
     EXPECT_EQ(f.grid.group_left(2), 800) << "a group with no visible subcolumn sits at the right end";
-    EXPECT_EQ(f.grid.band2, 21);
+}
+
+TEST(GridModel, ColumnTableHoldsFiftyAndARebuiltListOnlyItsNewColumns)
+{
+    for (uint32_t flags : {0u, uint32_t{kavo::kGridTwoBands}}) {
+        Fixture full(flags, 5);
+        auto define = [&] {
+            return flags ? full.grid.define_subcolumn(3, 1, nullptr, nullptr, 0)
+                         : full.grid.define_column(3, nullptr, nullptr, 0);
+        };
+        for (int c = 4; c < kavo::kMaxColumns; ++c)
+            ASSERT_TRUE(define()) << flags;
+        EXPECT_FALSE(define()) << "one too many, flags " << flags;
+    }
+    Fixture f(0, 5);
+    f.grid.delete_columns();
+    f.grid.define_column(3, nullptr, nullptr, kavo::kColumnSkip);
+    f.grid.define_column(3, nullptr, nullptr, 0);
+    f.grid.start(f.host);
+    EXPECT_EQ(f.grid.column_count, 2);
+    EXPECT_EQ(f.grid.current_column, 1) << "a skipped column never becomes current";
 }
 
 TEST(GridModel, RecordCountsComeFromTheHostAndBadCountsMeanNoRecords)
@@ -355,6 +375,59 @@ TEST(GridInput, ScrollBarsMoveTheViewWithinItsLimits)
     EXPECT_EQ(f.host.take(), (Events{"focus"})) << "already at the greatest top";
 }
 
+TEST(GridModel, SettersTakeOnlyRecordsAndCellsThatExistAndBringThemIntoView)
+{
+    const struct {
+        const char *what;
+        bool cell; // set_current_cell instead of set_current_record
+        int top, value;
+        bool taken;
+        int top_after, current_after, column_after;
+    } cases[] = {
+        {"a record below the page lands on its second-last row", false, 0, 50, true, 42, 50, 0},
+        {"a record above the page lands on its top row", false, 20, 5, true, 5, 5, 0},
+        {"the first record", false, 3, 0, true, 0, 0, 0},
+        {"no record 100 of 100", false, 3, 100, false, 3, 7, 0},
+        {"no record -1", false, 3, -1, false, 3, 7, 0},
+        {"cell 6 of 4 columns", true, 3, 6, true, 1, 1, 2},
+        {"cell 0", true, 3, 0, true, 0, 0, 0},
+        {"no cell 400 of 400", true, 3, 400, true, 3, -1, 0},
+        {"no cell -1", true, 3, -1, true, 3, -1, 0},
+    };
+    for (const auto &c : cases) {
+        Fixture f(0, 100);
+        f.host.cells = 400;
+        f.place(c.top, 7, 0);
+        if (c.cell)
+            f.grid.set_current_cell(c.value, f.host);
+        else
+            EXPECT_EQ(f.grid.set_current_record(c.value, f.host), c.taken) << c.what;
+        EXPECT_EQ(f.grid.top, c.top_after) << c.what;
+        EXPECT_EQ(f.grid.current_record, c.current_after) << c.what;
+        EXPECT_EQ(f.grid.current_column, c.column_after) << c.what;
+    }
+}
+
+TEST(GridModel, CurrentCellAndSingleSelectionFollowTheCurrentRecord)
+{
+    const struct {
+        int record, column, cells, cell, selected;
+    } cases[] = {{2, 1, 10, 9, 1}, {2, 3, 10, 9, 1}, {0, 0, 10, 0, 1}, {-1, 0, 10, -1, 0}, {1, -1, 10, -1, 1}};
+    for (const auto &c : cases) {
+        Fixture f(0, 5);
+        f.host.cells = c.cells;
+        f.place(0, c.record, c.column);
+        EXPECT_EQ(f.grid.current_cell(f.host), c.cell) << c.record << "," << c.column;
+        EXPECT_EQ(f.grid.selected_count(), c.selected) << c.record;
+        EXPECT_EQ(f.grid.record_selected(c.record), c.selected == 1) << c.record;
+    }
+    Fixture f(kavo::kGridMultiSel, 5);
+    f.grid.select_record(3, 1);
+    f.grid.select_record(3, 2);
+    EXPECT_FALSE(f.grid.record_selected(3)) << "mode 2 takes a record out";
+    EXPECT_FALSE(f.grid.record_selected(5)) << "beyond the records";
+}
+
 TEST(GridModel, RegenKeepsTheCurrentRecordInTheView)
 {
     Fixture f(0, 100);
@@ -367,6 +440,12 @@ TEST(GridModel, RegenKeepsTheCurrentRecordInTheView)
     f.grid.regen(false, f.host);
     EXPECT_EQ(f.grid.top, 5);
     EXPECT_EQ(f.host.take().back(), "repaint");
+    f.place(10, 35, 0);
+    f.grid.regen(false, f.host);
+    EXPECT_EQ(f.grid.current_record, 19) << "the record follows the view";
+    f.place(0, 0, 0);
+    f.grid.regen(false, f.host);
+    EXPECT_EQ(f.grid.current_record, 0);
 }
 
 } // namespace

@@ -115,11 +115,13 @@ void pump_messages(DWORD milliseconds)
 {
     const DWORD start = GetTickCount();
     MSG msg;
-    while (GetTickCount() - start < milliseconds) {
+    for (;;) { // at least once: pump_messages(0) runs what is queued now
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
+        if (GetTickCount() - start >= milliseconds)
+            return;
         Sleep(5);
     }
 }
