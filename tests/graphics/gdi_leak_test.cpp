@@ -1,6 +1,6 @@
 // Drawing labels, lines, tables and bitmaps and making and releasing named
 // fonts and pens a thousand times leaves the process with as many GDI
-// objects as before.
+// objects and heap bytes as before.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 namespace {
 
 using kavo_test::gdi_objects;
+using kavo_test::heap_bytes_in_use;
 
 std::string eight_bit_bmp() { return kavo_test::temp_file("kavo_leak.bmp", kavo_test::bmp_file(4, 4, 8, 0, 256, 9)); }
 
@@ -38,7 +39,7 @@ void draw_everything(HDC dc, void *dib, const std::string &bmp, int round)
     DeleteObject(qafont_create_pixelfont(12, 400, "Arial", "greek"));
 }
 
-TEST(GdiObjects, NothingLeaksOverAThousandRounds)
+TEST(GdiObjects, NoObjectOrHeapBlockLeaksOverAThousandRounds)
 {
     const std::string bmp = eight_bit_bmp();
     void *dib = qa_dib_read(bmp.c_str());
@@ -51,6 +52,7 @@ TEST(GdiObjects, NothingLeaksOverAThousandRounds)
     SelectObject(dc, old_font);
     SelectObject(dc, GetStockObject(BLACK_PEN));
     const DWORD before = gdi_objects();
+    const SIZE_T heap = heap_bytes_in_use();
     ASSERT_GT(before, 0u) << "the objects are counted";
 
     for (int round = 1; round <= 1000; ++round) {
@@ -59,6 +61,7 @@ TEST(GdiObjects, NothingLeaksOverAThousandRounds)
         SelectObject(dc, GetStockObject(BLACK_PEN));
     }
     EXPECT_EQ(gdi_objects(), before);
+    EXPECT_LT(static_cast<ptrdiff_t>(heap_bytes_in_use() - heap), 16 * 1024) << "64 bytes a round would be 64000";
 
     qafont_release_systemfont();
     SelectObject(dc, old_bitmap);

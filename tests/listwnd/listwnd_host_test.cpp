@@ -12,6 +12,7 @@
 
 #include "kavoapi.h"
 #include "support/dialog_watch.h"
+#include "support/resource_counts.h"
 
 namespace {
 
@@ -318,50 +319,6 @@ TEST_F(ListWindow, HostileHostsNeitherOverrunNorCrashTheWindow)
     EXPECT_EQ(take_calls().back(), "999 0 0");
 }
 
-// GDI objects of the process.  Wine does not count them for
-// GetGuiResources, but it takes a handle with a zero high word for any
-// generation of its table slot, so its live objects can be counted there.
-DWORD gdi_objects()
-{
-    if (DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
-        return counted;
-    DWORD live = 0;
-    for (uintptr_t slot = 1; slot <= 0xFFFF; ++slot)
-        live += GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0;
-    return live;
-}
-
-BOOL CALLBACK count_window(HWND, LPARAM count)
-{
-    ++*reinterpret_cast<DWORD *>(count);
-    return TRUE;
-}
-
-DWORD thread_windows()
-{
-    DWORD count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), count_window, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
-// Bytes in use on every heap of the process: the C runtime's heap, from
-// which the module's own allocations come, and the platform's.
-SIZE_T heap_bytes_in_use()
-{
-    HANDLE heaps[64];
-    const DWORD count = GetProcessHeaps(64, heaps);
-    SIZE_T used = 0;
-    for (DWORD i = 0; i < count && i < 64; ++i) {
-        PROCESS_HEAP_ENTRY entry{};
-        HeapLock(heaps[i]);
-        while (HeapWalk(heaps[i], &entry))
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-                used += entry.cbData;
-        HeapUnlock(heaps[i]);
-    }
-    return used;
-}
-
 TEST_F(ListWindow, NoGdiObjectsWindowsOrMemoryLeakOverAThousandPaintsHintsAndWindows)
 {
     host.hint = L"[PEN]hint";
@@ -376,6 +333,7 @@ TEST_F(ListWindow, NoGdiObjectsWindowsOrMemoryLeakOverAThousandPaintsHintsAndWin
     };
     for (int i = 0; i < 50; ++i)
         cycle(); // the platform's caches fill once
+    using namespace kavo_test;
     const DWORD gdi = gdi_objects(), windows = thread_windows();
     const SIZE_T heap = heap_bytes_in_use();
     ASSERT_GT(gdi, 0u) << "the objects are counted";

@@ -1,5 +1,5 @@
-// What a leak test counts: the process's GDI objects and the thread's
-// windows.
+// What a leak test counts: the process's GDI objects, the thread's windows
+// and the bytes in use on the process's heaps.
 #pragma once
 
 #include <windows.h>
@@ -32,6 +32,24 @@ inline DWORD thread_windows()
     DWORD count = 0;
     EnumThreadWindows(GetCurrentThreadId(), count_window, reinterpret_cast<LPARAM>(&count));
     return count;
+}
+
+// Bytes in use on every heap of the process: the C runtime's heap, from
+// which the module's own allocations come, and the platform's.
+inline SIZE_T heap_bytes_in_use()
+{
+    HANDLE heaps[64];
+    const DWORD count = GetProcessHeaps(64, heaps);
+    SIZE_T used = 0;
+    for (DWORD i = 0; i < count && i < 64; ++i) {
+        PROCESS_HEAP_ENTRY entry{};
+        HeapLock(heaps[i]);
+        while (HeapWalk(heaps[i], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                used += entry.cbData;
+        HeapUnlock(heaps[i]);
+    }
+    return used;
 }
 
 } // namespace kavo_test
