@@ -41,6 +41,20 @@ Bytes core_header(unsigned width, unsigned height, unsigned bits)
     return b;
 }
 
+Bytes cut(Bytes b, std::size_t size)
+{
+    b.resize(size);
+    return b;
+}
+
+// A compressed block: `image_size` bytes of compressed rows announced.
+Bytes compressed(uint32_t compression, unsigned bits, int32_t height, uint32_t image_size)
+{
+    Bytes b = info_header(40, 4, height, bits, 0, compression);
+    b[20] = static_cast<uint8_t>(image_size);
+    return b;
+}
+
 TEST(DibHeader, ColourTableSizeAndRowOffsetFollowBitsAndColoursUsed)
 {
     const struct {
@@ -57,6 +71,7 @@ TEST(DibHeader, ColourTableSizeAndRowOffsetFollowBitsAndColoursUsed)
         {"short info header, 4 bit", info_header(16, 3, 3, 4, 99), 16, 16 + 64, false},
         {"core 1 bit", core_header(3, 3, 1), 2, 12 + 6, true},
         {"core 24 bit", core_header(3, 3, 24), 0, 12, true},
+        {"36-byte header ending at colours used", cut(info_header(36, 3, 3, 4, 5), 36), 5, 36 + 20, false},
     };
     for (const auto &c : cases) {
         kavo::DibHeaderInfo info;
@@ -99,6 +114,12 @@ TEST(DibHeader, OnlyBlocksHoldingEverythingAreDrawable)
         {"unknown compression", with_rows(info_header(40, 4, 1, 24, 0, 4), 64), false},
         {"2^31 rows of 2^33 bytes, which wrap round to 0 in 64 bits",
          with_rows(info_header(40, INT32_MIN, INT32_MIN, 32, 0), 64), false},
+        {"16-bit bitfields with their three masks", with_rows(info_header(40, 2, 1, 16, 0, 3), 12 + 4), true},
+        {"bitfields without room for the masks", with_rows(info_header(40, 2, 1, 16, 0, 3), 12 + 3), false},
+        {"bitfields at 24 bits", with_rows(info_header(40, 2, 1, 24, 0, 3), 12 + 8), false},
+        {"run lengths within the block", with_rows(compressed(1, 8, 2, 10), 1024 + 10), true},
+        {"run lengths announced past the block", with_rows(compressed(1, 8, 2, 11), 1024 + 10), false},
+        {"run lengths top-down", with_rows(compressed(2, 4, -2, 10), 64 + 10), false},
         {"core, 1 bit, 9 x 2", with_rows(core_header(9, 2, 1), 6 + 8), true},
         {"core, 1 bit, short", with_rows(core_header(9, 2, 1), 6 + 7), false},
     };

@@ -80,7 +80,7 @@ TEST(GifDecoder, TopLineGoesToTheLastRowAndShortLastLineToTheStartOfItsRow)
     EXPECT_EQ(Bytes(d.dib.begin() + bits, d.dib.begin() + bits + 8), (Bytes{1, 0, 0, 0, 1, 1, 0, 0}));
 }
 
-TEST(GifDecoder, ScreenFlagsZeroGiveATwoColourPalette)
+TEST(GifDecoder, ScreenFlagsZeroGiveATwoColourPaletteAndOnePixelRowsArePadded)
 {
     GifPlan plan;
     plan.screen_flags = 0;
@@ -90,6 +90,7 @@ TEST(GifDecoder, ScreenFlagsZeroGiveATwoColourPalette)
     ASSERT_EQ(d.status, GifStatus::ok);
     EXPECT_EQ(u32(d.dib, 32), 2u);
     EXPECT_EQ(d.dib[40 + 8], 1);
+    EXPECT_EQ(u32(d.dib, 20), 4u) << "a row of one pixel is padded to four bytes";
 }
 
 TEST(GifDecoder, CodeBeyondTheTableIsTakenAsTheNextFreeSlot)
