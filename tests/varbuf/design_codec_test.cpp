@@ -215,14 +215,18 @@ TEST(DesignWriter, ModuleIndexChoosesTheModule)
     d->beams[6].s1_state = 3;
     d->beams[6].bq1 = 6;
     std::strcpy(d->beams[6].s_tag, "D1");
+    std::strcpy(d->panels[2].w_tag, "D1"); // the last panel
+    std::strcpy(d->panels[2].pnb, "P2");
     std::strcpy(d->m_data.w_tag, "D1");
-    d->module_index = 6;
-    EXPECT_NE(design_text(*d).find("BQ1=6.00"), std::string::npos);
-    for (int16_t index : {int16_t(7), int16_t(-1), int16_t(3)}) {
-        d->module_index = index; // no beam there: the M record is next
+    // Outside an array no module of that kind: the M record is next.
+    const struct {
+        int16_t index;
+        const char *item;
+    } cases[] = {{6, "|BSN=0|"}, {2, "|PNB=P2"}, {7, "|MAW=0"}, {-1, "|MAW=0"}, {3, "|MAW=0"}};
+    for (const auto &c : cases) {
+        d->module_index = c.index;
         const std::string text = design_text(*d);
-        EXPECT_EQ(text.find("BQ1"), std::string::npos);
-        EXPECT_NE(text.find("MAW=0"), std::string::npos);
+        EXPECT_EQ(text.substr(text.find("HPO=0") + 5, std::strlen(c.item)), c.item) << c.index;
     }
 }
 

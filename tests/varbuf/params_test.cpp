@@ -41,6 +41,11 @@ TEST(Params, KeysMatchWithoutCaseAndTheTableNeverOverflows)
         kavo::set_propar(entries, &count, ("K" + std::to_string(i)).c_str(), "v");
     EXPECT_EQ(count, kavo::kMaxParams);
     EXPECT_EQ(+entries[kavo::kMaxParams].key[0], 0); // nothing beyond the 40 entries
+    // A count beyond the table is taken as 40; an out size of 0 leaves out alone.
+    EXPECT_EQ(kavo::get_propar(entries, 300, "K39", out, sizeof out), 0);
+    char untouched = 'u';
+    EXPECT_EQ(kavo::get_propar(entries, count, "p1", &untouched, 0), 0);
+    EXPECT_EQ(untouched, 'u');
 }
 
 TEST(Params, WriterNeverPassesTheSizeAndAddsAccessoriesWhole)

@@ -142,6 +142,10 @@ TEST(InstallationCodec, CountsBeyondTheArraysAreClamped)
     EXPECT_EQ(text.find("IR20"), std::string::npos);
     EXPECT_NE(text.find("IJ49=2"), std::string::npos);
     EXPECT_EQ(text.find("IJ50"), std::string::npos);
+    installation negative = {};
+    negative.inr = -1;
+    negative.ir[0] = 5;
+    EXPECT_EQ(installation_text(negative).find("IR0"), std::string::npos) << "a negative count writes none";
 
     installation back;
     EXPECT_EQ(read_into(back, (text + "|IJ50=9").c_str(), kavo::read_installation), 1);
