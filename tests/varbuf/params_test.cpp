@@ -127,8 +127,9 @@ TEST(Params, JoinedTextsFitTheirComputedSize)
     for (const auto &f : finds) {
         char out[16] = "";
         EXPECT_EQ(kavo::find_ext_param_value(f.first, f.second, f.third, f.key, out, sizeof out), f.found) << f.key;
-        if (f.value)
+        if (f.value) {
             EXPECT_STREQ(out, f.value);
+        }
     }
 }
 

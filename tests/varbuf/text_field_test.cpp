@@ -34,8 +34,9 @@ TEST(TextField, EmptyFieldsCutFieldsAndBadArgumentsGiveTheRightPosition)
         const char *position = kavo::text_field(out, c.text, '|', c.n, c.out_size);
         SCOPED_TRACE(std::string(c.text ? c.text : "null") + " field " + std::to_string(c.n));
         EXPECT_STREQ(position, c.rest);
-        if (c.out_size > 0)
+        if (c.out_size > 0) {
             EXPECT_STREQ(out, c.field ? c.field : "");
+        }
     }
 }
 
