@@ -93,17 +93,25 @@ protected:
 
 // Without language texts the template's texts and the default names stay;
 // a text replaces each (Cancel has none here), names cut to 18 characters.
-TEST_F(AbsorptionDialog, OpensWithTheGivenValuesAndTheTextsOfTheLanguage)
+// The placement arithmetic is tested in util; here the dialog takes the
+// real pointer and work area: away from the edges its corner is 50 pixels
+// up and left of the pointer, near a corner it stays inside.
+TEST_F(AbsorptionDialog, OpensNearThePointerWithTheGivenValuesAndTheTextsOfTheLanguage)
 {
     using Texts = std::vector<std::string>;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const struct {
+        POINT pointer;
         const char *language;
         Texts texts, names;
     } cases[] = {
-        {nullptr,
+        {{work.left + 200, work.top + 200},
+         nullptr,
          {"Planner", "#ABSORPTION", "#OK", "#Cancel"},
          {"Dead", "Medium dead", "Average", "Medium live", "Live", "User defined"}},
-        {"id\t1512:English\n2001\tAccept\n23002\tRoom absorption\n23004\tAbsorption class\n"
+        {{work.right - 1, work.bottom - 1},
+         "id\t1512:English\n2001\tAccept\n23002\tRoom absorption\n23004\tAbsorption class\n"
          "23046\tA very long name for medium live\n23048\tLively\n",
          {"Planner - Room absorption", "Absorption class", "Accept", "#Cancel"},
          {"Dead", "Medium dead", "Average", "A very long name f", "Lively", "User defined"}},
@@ -114,9 +122,12 @@ TEST_F(AbsorptionDialog, OpensWithTheGivenValuesAndTheTextsOfTheLanguage)
             files = kavo_test::run_langdb(c.language, "kavo_absorption_texts");
             ASSERT_EQ(qlg_init(files.data.c_str(), files.index.c_str()), 0);
         }
+        SetCursorPos(c.pointer.x, c.pointer.y);
         Texts names, shown, texts;
         bool locked = false;
+        RECT frame{};
         DialogRun run(2, kGiven, [&](HWND dialog) {
+            GetWindowRect(dialog, &frame);
             names = class_names(dialog);
             EXPECT_EQ(SendDlgItemMessageA(dialog, kClassList, CB_GETCURSEL, 0, 0), 2);
             for (int band = 0; band < 8; ++band)
@@ -129,6 +140,13 @@ TEST_F(AbsorptionDialog, OpensWithTheGivenValuesAndTheTextsOfTheLanguage)
         if (c.language) {
             qlg_release();
             files.remove();
+        }
+        if (c.language) {
+            EXPECT_LE(frame.right, work.right - 10);
+            EXPECT_LE(frame.bottom, work.bottom - 10);
+        } else {
+            EXPECT_EQ(frame.left, c.pointer.x - 50);
+            EXPECT_EQ(frame.top, c.pointer.y - 50);
         }
         EXPECT_EQ(texts, c.texts);
         EXPECT_EQ(names, c.names);
@@ -219,33 +237,6 @@ TEST_F(AbsorptionDialog, RefusedCoefficientKeepsTheDialogOpenWithTheFocusOnIt)
             EXPECT_EQ(focus, failed_edit);
         }
         EXPECT_EQ(run.messages, c.explained ? std::vector<std::string>{"0.01 ... 1.00 !"} : std::vector<std::string>{});
-    }
-}
-
-// The placement arithmetic is tested in util; here the dialog takes the
-// real pointer and work area: near a corner it stays inside, away from the
-// edges its corner is 50 pixels up and left of the pointer.
-TEST_F(AbsorptionDialog, OpensNearThePointerInsideTheWorkArea)
-{
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    for (const POINT pointer : {POINT{work.left + 200, work.top + 200}, POINT{work.right - 1, work.bottom - 1}}) {
-        SetCursorPos(pointer.x, pointer.y);
-        POINT at{};
-        GetCursorPos(&at);
-        RECT frame{};
-        DialogRun run(2, kGiven, [&](HWND dialog) {
-            GetWindowRect(dialog, &frame);
-            press(dialog, IDCANCEL);
-        });
-        SCOPED_TRACE(std::to_string(at.x) + "," + std::to_string(at.y));
-        if (at.x == work.left + 200) {
-            EXPECT_EQ(frame.left, at.x - 50);
-            EXPECT_EQ(frame.top, at.y - 50);
-        } else {
-            EXPECT_LE(frame.right, work.right - 10);
-            EXPECT_LE(frame.bottom, work.bottom - 10);
-        }
     }
 }
 
