@@ -103,6 +103,7 @@ TEST(Params, JoinedTextsFitTheirComputedSize)
         {"", "P1=2", "P2=3", "P1=2|P2=3"},
         {"A=1,", "", "", "A=1,"}, // the last two positions are not walked
         {"A=1,,B", "", "", "A=1|,B"}, // nor here
+        {",A=1", "", "", "|A=1"},
         {"", "", "", ""},
     };
     for (const auto &c : cases) {

@@ -295,6 +295,8 @@ TEST(IdentityUtf, SurrogatesAndIllFormedBytesAsThePlatformConverts)
         {"\xC0\xAF", u"\xFFFD\xFFFD"},         {"\xE0\x80\xAF", u"\xFFFD\xFFFD"}, // overlong
         {"\xED\xA0\x80", u"\xFFFD\xFFFD"},     {"\xF4\x90\x80\x80", u"\xFFFD\xFFFD\xFFFD"},
         {"a\xE2\x82", u"a\xFFFD"},             {"\xF4\x8F\xBF\xBF", u"\xDBFF\xDFFF"},
+        // The lowest and highest of each length and around the surrogates.
+        {"\xF0\x90\x80\x80", u"\xD800\xDC00"}, {"\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80", u"\x0800\xD7FF\xE000"},
     };
     for (const auto &c : to_utf16) {
         uint16_t out[8] = {};
@@ -302,7 +304,10 @@ TEST(IdentityUtf, SurrogatesAndIllFormedBytesAsThePlatformConverts)
         EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t *>(out), n), c.wide);
     }
     uint16_t one[1] = {7};
+    uint16_t two[2] = {};
     EXPECT_EQ(kavo::utf8_to_utf16("\xF0\x9F\x98\x80", one, 1), 0u) << "half a pair is never written";
+    EXPECT_EQ(kavo::utf8_to_utf16("\xF0\x9F\x98\x80", two, 2), 2u);
+    EXPECT_EQ(kavo::utf8_to_utf16(nullptr, two, 2), 0u);
 }
 
 TEST(UCodec, SelectorBitsChooseThePairs)

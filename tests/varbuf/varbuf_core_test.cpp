@@ -118,6 +118,7 @@ TEST(VarbufFind, ExactWholeKeysMalformedValuesAndTheOutSizeAreTold)
         EXPECT_EQ(out[static_cast<std::size_t>(c.out_size)], 'j') << "written past the out size";
     }
     EXPECT_EQ(varbuf_find_sz("K=abcd", "K", nullptr, 0), kTooLong);
+    EXPECT_EQ(varbuf_find_sz("K=a", "K", nullptr, 4), kTooLong);
 }
 
 TEST(VarbufFind, BadOrOverlongNumbersAreRefusedAndZeroed)
@@ -229,6 +230,14 @@ TEST(VarbufSplit, ItemsWithoutKeyOrValueAreMalformed)
             EXPECT_STREQ(value, c.value);
         }
     }
+    // A zero-size or missing output gives no item and no byte written.
+    for (bool key_sized : {false, true}) {
+        char key[4] = "k", value[4] = "v";
+        EXPECT_EQ(varbuf_split_item("a=1", 0, key, key_sized ? 4 : 0, value, key_sized ? 0 : 4), kNotFound);
+        EXPECT_STREQ(key_sized ? value : key, key_sized ? "v" : "k");
+    }
+    char value[4];
+    EXPECT_EQ(varbuf_split_item("a=1", 0, nullptr, kKeyArea, value, sizeof value), kNotFound);
 }
 
 } // namespace
