@@ -33,6 +33,7 @@ TEST(IndexedFinder, AnswersAsTheFindPrimitive)
     // A search key longer than the 39 characters kept of an item's key
     // never equals one: the walk runs on to a malformed item or the end.
     const std::string key45(45, 'Q'), walk = key45 + "=1|A=2|bad|C=3";
+    const std::string long_value = "K=" + std::string(400, 'v') + "|L=1";
     const struct {
         const char *text;
         std::vector<const char *> keys;
@@ -51,6 +52,7 @@ TEST(IndexedFinder, AnswersAsTheFindPrimitive)
         {"", {"A", ""}},
         {long_item.c_str(), {long_key.c_str(), longer_key.c_str()}}, // keys cut to 39 when read
         {walk.c_str(), {key45.c_str(), "C"}},
+        {long_value.c_str(), {"K", "L"}}, // a value read cut to 299 characters
         {"\xe4x=1|\xc4X=2", {"\xe4x", "\xc4X", "\xc4x"}},            // Latin-1 letters
         // Keys around the 8 bytes compared as one word: same first 8 bytes,
         // other lengths or other bytes after them, items near the text's end.

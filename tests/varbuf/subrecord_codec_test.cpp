@@ -294,6 +294,7 @@ TEST(IdentityUtf, SurrogatesAndIllFormedBytesAsThePlatformConverts)
     } to_utf16[] = {
         {"\xC0\xAF", u"\xFFFD\xFFFD"},         {"\xE0\x80\xAF", u"\xFFFD\xFFFD"}, // overlong
         {"\xED\xA0\x80", u"\xFFFD\xFFFD"},     {"\xF4\x90\x80\x80", u"\xFFFD\xFFFD\xFFFD"},
+        {"\xED\xBF\xBF", u"\xFFFD\xFFFD"}, // U+DFFF, the last surrogate
         {"a\xE2\x82", u"a\xFFFD"},             {"\xF4\x8F\xBF\xBF", u"\xDBFF\xDFFF"},
         // The lowest and highest of each length and around the surrogates.
         {"\xF0\x90\x80\x80", u"\xD800\xDC00"}, {"\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80", u"\x0800\xD7FF\xE000"},
