@@ -1,8 +1,8 @@
 #include "units/absorption.h"
 
-#include <algorithm>
 #include <cstring>
 
+#include "units/unit_format.h"
 #include "util/number_text.h"
 #include "util/text_field.h"
 
@@ -30,12 +30,30 @@ void room_default_absorption(room &r)
     absorption_class_coefficients(kDefaultAbsorptionClass, r.ra);
 }
 
+AbsorptionChoice start_absorption_choice(int16_t given_class, const float *given)
+{
+    AbsorptionChoice choice;
+    choice.current_class = given_class;
+    std::memcpy(choice.shown, given, sizeof choice.shown);
+    if (given_class == kUserDefinedClass)
+        std::memcpy(choice.user, given, sizeof choice.user);
+    return choice;
+}
+
+void choose_absorption_class(AbsorptionChoice &choice, int16_t class_id)
+{
+    choice.current_class = class_id;
+    if (class_id == kUserDefinedClass)
+        std::memcpy(choice.shown, choice.user, sizeof choice.shown);
+    else
+        absorption_class_coefficients(class_id, choice.shown);
+}
+
 CoefficientRead read_coefficient(char *typed, float *value)
 {
     rtrim_blanks(typed);
-    std::replace(typed, typed + std::strlen(typed), ',', '.');
     float number = 0;
-    if (typed[0] && !scan_float(typed, &number))
+    if (typed[0] && !read_typed_number(typed, &number))
         return CoefficientRead::kUnreadable;
     if (!(kMinCoefficient <= number && number <= kMaxCoefficient))
         return CoefficientRead::kOutOfRange;

@@ -33,6 +33,26 @@ void room_default_absorption(room &r);
 
 // ---- the absorption dialog's rules --------------------------------------
 
+// What the dialog shows: the chosen class and its eight coefficients.  The
+// user class's values given at the start come back whenever the user
+// returns to it; for any other given class it starts from zeros.
+struct AbsorptionChoice {
+    int16_t current_class = 0;
+    float shown[kAbsorptionBands] = {};
+    float user[kAbsorptionBands] = {};
+};
+
+AbsorptionChoice start_absorption_choice(int16_t given_class, const float *given);
+
+// Shows the class's table values, or the user values for the user class.
+void choose_absorption_class(AbsorptionChoice &choice, int16_t class_id);
+
+// Only the user class's coefficients are typed in.
+inline bool coefficients_editable(const AbsorptionChoice &choice)
+{
+    return choice.current_class == kUserDefinedClass;
+}
+
 // Coefficients typed by the user must lie in this range, both ends included.
 inline constexpr float kMinCoefficient = 0.01f;
 inline constexpr float kMaxCoefficient = 1.0f;

@@ -24,16 +24,13 @@ extern "C" int32_t WINAPI qa_absorption_dlg(HWND parent, int16_t *absorption_cla
             return -1;
         kavo::AbsorptionDialogState &state = kavo::dialog_state();
         state = kavo::AbsorptionDialogState{};
-        state.currentClass = *absorption_class;
-        std::memcpy(state.shown, coefficients, sizeof state.shown);
-        if (state.currentClass == kavo::kUserDefinedClass)
-            std::memcpy(state.user, coefficients, sizeof state.user);
+        state.choice = kavo::start_absorption_choice(*absorption_class, coefficients);
         const INT_PTR result = DialogBoxParamW(kavo::module_state().instance, MAKEINTRESOURCEW(IDD_ABSORPTION),
                                                parent, kavo::absorption_proc, 0);
         if (result != IDOK)
             return -1;
-        *absorption_class = state.currentClass;
-        std::memcpy(coefficients, state.shown, sizeof state.shown);
+        *absorption_class = state.choice.current_class;
+        std::memcpy(coefficients, state.choice.shown, sizeof state.choice.shown);
         return 0;
     });
 }

@@ -68,18 +68,18 @@ void fill_class_list(HWND dialog)
             std::free(copy);
         }
     }
-    const int16_t current = dialog_state().currentClass;
+    const int16_t current = dialog_state().choice.current_class;
     if (current >= 0)
         SendDlgItemMessageW(dialog, IDC_ABS_CLASS, CB_SETCURSEL, static_cast<WPARAM>(current), 0);
 }
 
 void show_coefficients(HWND dialog)
 {
-    const AbsorptionDialogState &state = dialog_state();
-    const bool editable = state.currentClass == kUserDefinedClass;
+    const AbsorptionChoice &choice = dialog_state().choice;
+    const bool editable = coefficients_editable(choice);
     for (int band = 0; band < kAbsorptionBands; ++band) {
         char text[80];
-        format_fixed(text, sizeof text, state.shown[band], 2);
+        format_fixed(text, sizeof text, choice.shown[band], 2);
         SetDlgItemTextA(dialog, IDC_ABS_COEFFICIENT + band, text);
         HWND edit = coefficient_edit(dialog, band);
         SendMessageA(edit, EM_LIMITTEXT, kCoefficientChars, 0);
@@ -107,7 +107,7 @@ bool read_band(HWND dialog, int band)
 {
     char typed[kTypedBytes] = "";
     GetDlgItemTextA(dialog, IDC_ABS_COEFFICIENT + band, typed, sizeof typed);
-    const CoefficientRead result = read_coefficient(typed, &dialog_state().shown[band]);
+    const CoefficientRead result = read_coefficient(typed, &dialog_state().choice.shown[band]);
     if (result == CoefficientRead::kAccepted)
         return true;
     if (result == CoefficientRead::kOutOfRange) {
@@ -121,7 +121,7 @@ bool read_band(HWND dialog, int band)
 
 void on_ok(HWND dialog)
 {
-    if (dialog_state().currentClass == kUserDefinedClass) {
+    if (coefficients_editable(dialog_state().choice)) {
         for (int band = 0; band < kAbsorptionBands; ++band) {
             if (!read_band(dialog, band)) {
                 SendMessageA(coefficient_edit(dialog, band), EM_SETSEL, 0, -1);
@@ -138,12 +138,7 @@ void on_class_chosen(HWND dialog)
     const LRESULT chosen = SendDlgItemMessageW(dialog, IDC_ABS_CLASS, CB_GETCURSEL, 0, 0);
     if (chosen < 0)
         return;
-    AbsorptionDialogState &state = dialog_state();
-    state.currentClass = static_cast<int16_t>(chosen);
-    if (state.currentClass == kUserDefinedClass)
-        std::memcpy(state.shown, state.user, sizeof state.shown);
-    else
-        absorption_class_coefficients(state.currentClass, state.shown);
+    choose_absorption_class(dialog_state().choice, static_cast<int16_t>(chosen));
     show_coefficients(dialog);
 }
 

@@ -19,10 +19,8 @@ namespace absorption_dialog_win {
 
 // Cleared at each call; the dialog reads and writes only this.
 struct AbsorptionDialogState {
-    int16_t currentClass = 0;
-    float shown[kAbsorptionBands] = {};
-    float user[kAbsorptionBands] = {}; // the user class's values given at the start
-    bool busy = false;                 // ignores the commands that our own changes raise
+    AbsorptionChoice choice;
+    bool busy = false; // ignores the commands that our own changes raise
 };
 
 AbsorptionDialogState &dialog_state();

@@ -41,7 +41,7 @@ extern "C" int32_t WINAPI unit_get_edit(HWND dialog, int32_t edit_id, int32_t pr
     float number = 0;
     if (kavo::read_number(dialog, edit_id, &number)) {
         const float value = unit_trans(property, number, 1);
-        if (minimum * 0.999f <= value && value <= maximum * 1.001f) {
+        if (kavo::within_typed_range(value, minimum, maximum)) {
             if (out)
                 *out = value;
             return 0;

@@ -36,11 +36,7 @@ bool read_number(HWND dialog, int32_t id, float *number)
 {
     char text[kReadBytes] = "";
     GetDlgItemTextA(dialog, id, text, sizeof text);
-    for (char *p = text; *p; ++p) {
-        if (*p == ',')
-            *p = '.';
-    }
-    return scan_float(text, number);
+    return read_typed_number(text, number);
 }
 
 void show_accepted_range(HWND dialog, int32_t property, float minimum, float maximum)

@@ -1,5 +1,6 @@
 #include "units/unit_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -102,6 +103,12 @@ bool rewrite_inches_as_mm(char *text)
 bool rewrite_mm_as_inches(char *text)
 {
     return rewrite_rounded(text, 25.4, true);
+}
+
+bool read_typed_number(char *text, float *number)
+{
+    std::replace(text, text + std::strlen(text), ',', '.');
+    return scan_float(text, number);
 }
 
 } // namespace kavo

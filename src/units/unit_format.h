@@ -39,4 +39,16 @@ LegacyFormat legacy_format(int16_t system, int32_t property);
 bool rewrite_inches_as_mm(char *text);
 bool rewrite_mm_as_inches(char *text);
 
+// A number typed into a unit edit, read as "%f" reads it with a comma
+// counting as the decimal point; text is rewritten in place.
+bool read_typed_number(char *text, float *number);
+
+// Whether a typed value (in base units) is accepted for minimum..maximum:
+// one part in a thousand either side, so that a bound shown rounded and
+// typed back still counts.
+inline bool within_typed_range(float value, float minimum, float maximum)
+{
+    return minimum * 0.999f <= value && value <= maximum * 1.001f;
+}
+
 } // namespace kavo

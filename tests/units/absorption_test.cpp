@@ -1,15 +1,45 @@
-// The absorption dialog's rules: reading a typed coefficient and the range
-// message (where it opens is a placement test in util).
+// The absorption dialog's rules: which values a chosen class shows, reading
+// a typed coefficient and the range message (where it opens is a placement
+// test in util).
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "units/absorption.h"
 
 namespace {
 
 using kavo::CoefficientRead;
+
+TEST(AbsorptionChoice, UserClassGetsBackTheValuesGivenAtTheStartOthersTheirTable)
+{
+    const float given[8] = {0.30f, 0.31f, 0.32f, 0.33f, 0.34f, 0.35f, 0.36f, 0.37f};
+    const float zeros[8] = {};
+    const struct {
+        int16_t given_class;
+        std::vector<int16_t> chosen;
+        const float *shown;
+        bool editable;
+    } cases[] = {
+        {2, {}, given, false}, // the table is applied only when the class changes
+        {5, {}, given, true},
+        {0, {3}, kavo::kAbsorptionClassTable[3].coefficients, false},
+        {5, {2, 5}, given, true},
+        {1, {5}, zeros, true},
+    };
+    for (const auto &c : cases) {
+        kavo::AbsorptionChoice choice = kavo::start_absorption_choice(c.given_class, given);
+        for (int16_t chosen : c.chosen)
+            kavo::choose_absorption_class(choice, chosen);
+        const int16_t last = c.chosen.empty() ? c.given_class : c.chosen.back();
+        SCOPED_TRACE(testing::Message() << c.given_class << " then " << last);
+        EXPECT_EQ(choice.current_class, last);
+        EXPECT_EQ(std::memcmp(choice.shown, c.shown, sizeof choice.shown), 0);
+        EXPECT_EQ(kavo::coefficients_editable(choice), c.editable);
+    }
+}
 
 TEST(AbsorptionCoefficient, OutOfRangeAndUnreadableTextsAreTold)
 {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 using namespace kavo;
 
@@ -30,8 +31,11 @@ TEST(UnitLabel, Windows1252BytesAndMarkup)
         const char *label = unit_label(c.system, c.property);
         EXPECT_STREQ(label ? label : "<none>", c.bytes) << c.system << "/" << c.property;
     }
-    for (int32_t property : {9, 33})
+    for (int32_t property : {9, 33}) {
         EXPECT_EQ(unit_label(kUnitNordic, property), nullptr);
+        EXPECT_EQ(unit_decimals(kUnitNordic, property), -1);
+    }
+    EXPECT_EQ(std::make_pair(unit_decimals(kUnitUS, 10), unit_decimals(kUnitSI, 10)), std::make_pair(2, 0));
 
     std::size_t longest = 0;
     for (int16_t system = 0; system < 5; ++system)
@@ -77,6 +81,46 @@ TEST(InchMillimetreText, RewrittenInPlaceRoundedHalfUp)
         std::strcpy(text, bad);
         EXPECT_FALSE(rewrite_inches_as_mm(text));
         EXPECT_STREQ(text, bad);
+    }
+}
+
+TEST(LegacyFormat, EuroTransformsOnlyFlowsUsHasFeetAndUnknownIds)
+{
+    const struct {
+        int16_t system;
+        int32_t property;
+        LegacyFormat format;
+    } cases[] = {
+        {kUnitEuro, 0, LegacyFormat::kTransformed},  {kUnitEuro, 1, LegacyFormat::kTransformed},
+        {kUnitEuro, 11, LegacyFormat::kTransformed}, {kUnitEuro, 12, LegacyFormat::kAsGiven},
+        {kUnitUS, 102, LegacyFormat::kTransformed},  {kUnitUS, 100, LegacyFormat::kFeetInches},
+        {kUnitUS, 4, LegacyFormat::kUnknown},        {kUnitNordic, 100, LegacyFormat::kAsGiven},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(legacy_format(c.system, c.property), c.format) << c.system << "/" << c.property;
+}
+
+TEST(TypedValue, CommaIsThePointAndRangeAllowsOnePartInAThousand)
+{
+    const struct {
+        const char *typed;
+        bool read;
+        float number;
+        bool in_10_to_20;
+    } cases[] = {
+        {"9.995", true, 9.995f, true}, {"20.01", true, 20.01f, true}, {"20.03", true, 20.03f, false},
+        {"9.98", true, 9.98f, false},  {"1,5e1", true, 15.0f, true},  {"12abc", true, 12.0f, true},
+        {"", false, 0, false},         {",", false, 0, false},
+    };
+    for (const auto &c : cases) {
+        char text[16];
+        std::strcpy(text, c.typed);
+        float number = -1.0f;
+        EXPECT_EQ(read_typed_number(text, &number), c.read) << c.typed;
+        if (c.read) {
+            EXPECT_FLOAT_EQ(number, c.number) << c.typed;
+            EXPECT_EQ(within_typed_range(number, 10.0f, 20.0f), c.in_10_to_20) << c.typed;
+        }
     }
 }
 

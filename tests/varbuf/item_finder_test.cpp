@@ -30,6 +30,10 @@ TEST(IndexedFinder, AnswersAsTheFindPrimitive)
     const std::string long_key(40, 'K');
     const std::string longer_key = long_key + "X";
     const std::string long_item = long_key + "=v|" + longer_key + "=w";
+    // A search key longer than the 39 characters kept of an item's key
+    // never equals one: the walk runs on to a malformed item or the end.
+    const std::string key45(45, 'Q'), walk = key45 + "=1|A=2|bad|C=3";
+    const std::string long_value = "K=" + std::string(400, 'v') + "|L=1";
     const struct {
         const char *text;
         std::vector<const char *> keys;
@@ -47,6 +51,8 @@ TEST(IndexedFinder, AnswersAsTheFindPrimitive)
         {"A=1", {"A=", "=1"}},
         {"", {"A", ""}},
         {long_item.c_str(), {long_key.c_str(), longer_key.c_str()}}, // keys cut to 39 when read
+        {walk.c_str(), {key45.c_str(), "C"}},
+        {long_value.c_str(), {"K", "L"}}, // a value read cut to 299 characters
         {"\xe4x=1|\xc4X=2", {"\xe4x", "\xc4X", "\xc4x"}},            // Latin-1 letters
         // Keys around the 8 bytes compared as one word: same first 8 bytes,
         // other lengths or other bytes after them, items near the text's end.
@@ -66,18 +72,6 @@ TEST(IndexedFinder, AnswersAsTheFindPrimitive)
                 EXPECT_EQ(ask(indexed, key, out_size), ask(linear, key, out_size));
         }
     }
-}
-
-TEST(IndexedFinder, TheWalkAfterTheFirstItemIsKept)
-{
-    // A search key longer than the 39 characters kept of an item's key
-    // never equals one: the walk runs on to a malformed item or the end.
-    const std::string key(45, 'Q');
-    const std::string text = key + "=1|A=2|bad|C=3";
-    kavo::LinearFinder linear(text.c_str());
-    kavo::IndexedFinder indexed(text.c_str());
-    EXPECT_EQ(ask(indexed, key.c_str()), (Answer{-1, ""}));
-    EXPECT_EQ(ask(linear, key.c_str()), (Answer{-1, ""}));
 }
 
 TEST(IndexedFinder, TypedFindsReadNumbersAsThePrimitive)

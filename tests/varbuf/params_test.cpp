@@ -26,9 +26,7 @@ TEST(Params, KeysMatchWithoutCaseAndTheTableNeverOverflows)
     kavo::set_propar(entries, &count, "p1", "3"); // same key, other case
     kavo::set_propar(entries, &count, "LONGKEY", "12345678901234");
     EXPECT_EQ(count, 2);
-    EXPECT_STREQ(entries[0].value, "3");
-    EXPECT_STREQ(entries[1].key, "LONG");
-    EXPECT_STREQ(entries[1].value, "1234567890");
+    EXPECT_EQ(std::string(entries[0].value) + " " + entries[1].key + "=" + entries[1].value, "3 LONG=1234567890");
     kavo::set_propar(entries, &count, "LONGER", "x"); // cut to the same key
     EXPECT_EQ(count, 2);
     EXPECT_STREQ(entries[1].value, "x");
@@ -43,6 +41,11 @@ TEST(Params, KeysMatchWithoutCaseAndTheTableNeverOverflows)
         kavo::set_propar(entries, &count, ("K" + std::to_string(i)).c_str(), "v");
     EXPECT_EQ(count, kavo::kMaxParams);
     EXPECT_EQ(+entries[kavo::kMaxParams].key[0], 0); // nothing beyond the 40 entries
+    // A count beyond the table is taken as 40; an out size of 0 leaves out alone.
+    EXPECT_EQ(kavo::get_propar(entries, 300, "K39", out, sizeof out), 0);
+    char untouched = 'u';
+    EXPECT_EQ(kavo::get_propar(entries, count, "p1", &untouched, 0), 0);
+    EXPECT_EQ(untouched, 'u');
 }
 
 TEST(Params, WriterNeverPassesTheSizeAndAddsAccessoriesWhole)
@@ -68,16 +71,19 @@ TEST(Params, ReaderStopsAtFortyEntriesAndSplitsTheAccessories)
     auto d = std::make_unique<designdata>();
     std::memset(d.get(), 0, sizeof *d);
     EXPECT_EQ(kavo::write_md_params(*d, ""), -1);
-    EXPECT_EQ(kavo::write_md_params(*d, "P1=2|P2=1200|AC=A1,B2"), 0);
-    EXPECT_EQ(+d->propar_count, 2);
-    EXPECT_STREQ(d->propar[1].value, "1200");
-    EXPECT_STREQ(d->accessories, "A1,B2");
-    EXPECT_EQ(kavo::write_md_params(*d, "P1=2,ac=A1,B2,novalue,=5"), 0);
-    EXPECT_EQ(+d->propar_count, 2);
-    EXPECT_STREQ(d->propar[1].key, "");
-    EXPECT_STREQ(d->propar[1].value, "5");
-    EXPECT_STREQ(d->accessories, "A1");
-    EXPECT_EQ(kavo::is_accessory_set_sz(d->accessories, "A1"), 1);
+    const struct {
+        const char *text;
+        const char *second_key, *second_value, *accessories;
+    } cases[] = {
+        {"P1=2|P2=1200|AC=A1,B2", "P2", "1200", "A1,B2"},
+        {"P1=2,ac=A1,B2,novalue,=5", "", "5", "A1"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(kavo::write_md_params(*d, c.text), 0);
+        EXPECT_EQ(+d->propar_count, 2);
+        EXPECT_EQ(std::string(d->propar[1].key) + "=" + d->propar[1].value + " AC=" + d->accessories,
+                  std::string(c.second_key) + "=" + c.second_value + " AC=" + c.accessories);
+    }
 
     std::string many;
     for (int i = 0; i < 60; ++i)
@@ -97,6 +103,7 @@ TEST(Params, JoinedTextsFitTheirComputedSize)
         {"", "P1=2", "P2=3", "P1=2|P2=3"},
         {"A=1,", "", "", "A=1,"}, // the last two positions are not walked
         {"A=1,,B", "", "", "A=1|,B"}, // nor here
+        {",A=1", "", "", "|A=1"},
         {"", "", "", ""},
     };
     for (const auto &c : cases) {
@@ -107,14 +114,24 @@ TEST(Params, JoinedTextsFitTheirComputedSize)
         EXPECT_STREQ(out, c.joined);
         EXPECT_EQ(out[size], 'x');
     }
-    char out[16];
-    EXPECT_EQ(kavo::find_ext_param_value("P1=2,P2=1200", "", "AC=A1,B2", "AC", out, sizeof out), 1);
-    EXPECT_STREQ(out, "A1,B2");
-    EXPECT_EQ(kavo::find_ext_param_value("P1=2", "P2=1200", nullptr, "P2", out, sizeof out), 1);
-    EXPECT_STREQ(out, "1200");
-    EXPECT_EQ(kavo::find_ext_param_value("P1=2", "", "", "P2", out, sizeof out), 0);
     const std::string long_text(900, 'a');
-    EXPECT_EQ(kavo::find_ext_param_value(long_text.c_str(), "P2=1", "", "P2", out, sizeof out), 0);
+    const struct {
+        const char *first, *second, *third, *key;
+        int found;
+        const char *value;
+    } finds[] = {
+        {"P1=2,P2=1200", "", "AC=A1,B2", "AC", 1, "A1,B2"},
+        {"P1=2", "P2=1200", nullptr, "P2", 1, "1200"},
+        {"P1=2", "", "", "P2", 0, nullptr},
+        {long_text.c_str(), "P2=1", "", "P2", 0, nullptr},
+    };
+    for (const auto &f : finds) {
+        char out[16] = "";
+        EXPECT_EQ(kavo::find_ext_param_value(f.first, f.second, f.third, f.key, out, sizeof out), f.found) << f.key;
+        if (f.value) {
+            EXPECT_STREQ(out, f.value);
+        }
+    }
 }
 
 TEST(Params, AccessoryCodesMatchWholeAndWithCase)

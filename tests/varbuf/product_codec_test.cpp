@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "codec_test_support.h"
 
@@ -46,29 +47,24 @@ TEST(BeamCodec, CaseFlagsAndGroupStatesChooseTheGroups)
 
 TEST(BeamCodec, IncompleteGroupLeavesItsStateZero)
 {
+    using States = std::tuple<int, int16_t, int16_t, int16_t, int16_t>; // result, S1, S2, W1, W2
     const struct {
         const char *text;
-        int result;
-        int16_t s1, s2, w1, w2;
+        States states;
     } cases[] = {
-        {"BQ1=1|BT1=2|BP1=3", 1, 3, 0, 0, 0},
-        {"BQ1=1|BT1=2|BP1=3|BT2=1|BT3=1|BQ2=1", 1, 3, 0, 0, 0}, // S2 lacks BP2 and BCS
-        {"BT2=1|BT3=1|BQ2=1|BP2=1|BCS=1", -1, 0, 0, 0, 0}, // S2 alone is not a beam
-        {"BQ5=1|BT5=1|BP5=1|BT6=1|BT7=1|BQ6=1|BP6=1|BCW=2", 1, 0, 0, 3, 3},
-        {"BQ5=1|BT5=1|BP5=1|BT6=1|BT7=1|BQ6=1|BP6=1|BCW=x", 1, 0, 0, 3, 0},
-        {"BQ1=1|BT1=2|BP1=", -1, 0, 0, 0, 0},
+        {"BQ1=1|BT1=2|BP1=3", {1, 3, 0, 0, 0}},
+        {"BQ1=1|BT1=2|BP1=3|BT2=1|BT3=1|BQ2=1", {1, 3, 0, 0, 0}}, // S2 lacks BP2 and BCS
+        {"BT2=1|BT3=1|BQ2=1|BP2=1|BCS=1", {-1, 0, 0, 0, 0}},      // S2 alone is not a beam
+        {"BQ5=1|BT5=1|BP5=1|BT6=1|BT7=1|BQ6=1|BP6=1|BCW=2", {1, 0, 0, 3, 3}},
+        {"BQ5=1|BT5=1|BP5=1|BT6=1|BT7=1|BQ6=1|BP6=1|BCW=x", {1, 0, 0, 3, 0}},
+        {"BQ1=1|BT1=2|BP1=", {-1, 0, 0, 0, 0}},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.text);
         beam_module b;
         std::memset(&b, 0x11, sizeof b);
-        EXPECT_EQ(read_into(b, c.text, kavo::read_beam_module), c.result);
-        EXPECT_EQ(+b.s1_state, c.s1);
-        EXPECT_EQ(+b.s2_state, c.s2);
-        EXPECT_EQ(+b.w1_state, c.w1);
-        EXPECT_EQ(+b.w2_state, c.w2);
-        EXPECT_EQ(+b.propar_count, 0);
-        EXPECT_EQ(+b.accessories[0], 0);
+        const int result = read_into(b, c.text, kavo::read_beam_module);
+        EXPECT_EQ(States(result, b.s1_state, b.s2_state, b.w1_state, b.w2_state), c.states) << c.text;
+        EXPECT_EQ(std::make_tuple(+b.propar_count, +b.accessories[0]), std::make_tuple(0, 0)) << c.text;
     }
 }
 
@@ -76,23 +72,15 @@ TEST(BeamCodec, ReaderValuesOutsideTheGroups)
 {
     beam_module b;
     // W1 makes it a beam; the S1 group lacks BP1 so its state stays 0, but
-    // the keys found before the gap keep their values.
+    // the keys found before the gap keep their values.  BAS and BAT are
+    // looked up only with a complete S1 group; bytes keep their low 8 bits.
     EXPECT_EQ(read_into(b, "BQ5=1|BT5=1|BP5=1|BQ1=4|BT1=5|BAS=7|BAT=258|BAX=-3|BSW=513|BC1=300|BA1=2.5",
                         kavo::read_beam_module),
               1);
-    EXPECT_EQ(+b.s1_state, 0);
-    EXPECT_EQ(+b.bq1, 4.0f);
-    EXPECT_EQ(+b.bt1, 5.0f);
-    EXPECT_EQ(+b.bas, 0); // looked up only with a complete S1 group
-    EXPECT_EQ(+b.bat, 0);
-    EXPECT_EQ(+b.bax, -3);
-    EXPECT_EQ(+b.bsw, 1); // the low 8 bits of 513
-    EXPECT_EQ(+b.bc1, 44);
-    EXPECT_EQ(+b.ba1, 2.5f);
-    EXPECT_EQ(+b.bub, 0); // missing
+    EXPECT_EQ(std::make_tuple(+b.s1_state, +b.bq1, +b.bt1, +b.bas, +b.bat, +b.bax, +b.bsw, +b.bc1, +b.ba1, +b.bub),
+              std::make_tuple(0, 4.0f, 5.0f, 0, 0, -3, 1, 44, 2.5f, 0));
     EXPECT_EQ(read_into(b, "BQ1=1|BT1=1|BP1=1|BAT=258", kavo::read_beam_module), 1);
-    EXPECT_EQ(+b.bat, 2);
-    EXPECT_EQ(+b.bas, 0);
+    EXPECT_EQ(std::make_tuple(+b.bat, +b.bas), std::make_tuple(2, 0));
 }
 
 std::string panel_text(const panel_module &p, bool s_case, bool w_case)
@@ -116,18 +104,12 @@ TEST(PanelCodec, CaseFlagsAndGroupStatesChooseWhatTravels)
     const std::string s1_only = panel_text(p, true, false);
     EXPECT_EQ(read_into(back, s1_only.c_str(), kavo::read_panel_module), -1);
     EXPECT_STREQ(back.pnb, "");
+    // Whatever groups are present are read; PAT only with a complete S1.
     EXPECT_EQ(read_into(back, "PQ5=1|PAW=2|PAX=3|PAT=4|PT6=1|PT7=1|PQ6=1|PCW=258|PD2=7", kavo::read_panel_module), 1);
-    EXPECT_EQ(+back.paw, 2);
-    EXPECT_EQ(+back.pax, 3);
-    EXPECT_EQ(+back.pat, 0);
-    EXPECT_EQ(+back.pcw, 2);
-    EXPECT_EQ(+back.w1_state, 3);
-    EXPECT_EQ(+back.w2_state, 3);
-    EXPECT_EQ(+back.pd2, 7.0f); // read whatever groups are present
+    EXPECT_EQ(std::make_tuple(+back.paw, +back.pax, +back.pat, +back.pcw, +back.w1_state, +back.w2_state, +back.pd2),
+              std::make_tuple(2, 3, 0, 2, 3, 3, 7.0f));
     EXPECT_EQ(read_into(back, "PT2=1|PT3=1|PQ2=1|PCS=1|PSF=1|PFA=2", kavo::read_panel_module), 1);
-    EXPECT_EQ(+back.s2_state, 3);
-    EXPECT_EQ(+back.psf_state, 0);
-    EXPECT_EQ(+back.pfa_state, 3);
+    EXPECT_EQ(std::make_tuple(+back.s2_state, +back.psf_state, +back.pfa_state), std::make_tuple(3, 0, 3));
 }
 
 TEST(MCodec, StatesNotCaseFlagsDecideTheOptionalItems)
@@ -145,30 +127,23 @@ TEST(MCodec, StatesNotCaseFlagsDecideTheOptionalItems)
     EXPECT_EQ(read_into(back, "MSD=4|MQS=1", kavo::read_m_data), 0);
     EXPECT_EQ(+back.msd, 4);
     EXPECT_EQ(read_into(back, "MQW=1|MTW=2|MAW=300|MSF=1|MSB=2", kavo::read_m_data), 1);
-    EXPECT_EQ(+back.w_state, 3);
-    EXPECT_EQ(+back.maw, 44);
-    EXPECT_EQ(+back.msf_state, 3);
+    EXPECT_EQ(std::make_tuple(+back.w_state, +back.maw, +back.msf_state), std::make_tuple(3, 44, 3));
 }
 
 TEST(DCodec, MalformedOptionalValuesSpoilTheSCase)
 {
+    using States = std::tuple<int, int16_t, int16_t>; // result, S, W
     const struct {
         const char *text;
-        int result;
-        int16_t s_state, w_state;
+        States states;
     } cases[] = {
-        {"DQS=1|DTS=2", 1, 3, 0},
-        {"DQS=1|DTS=2|DTO=x", 0, 0, 0},
-        {"DQS=1|DTS=2|DZP=", 0, 0, 0},
-        {"DQS=1|DTS=2|DTO=4|DQW=1|DTW=1", 1, 3, 3},
-        {"DTS=2|DQW=1", 0, 0, 0},
+        {"DQS=1|DTS=2", {1, 3, 0}},           {"DQS=1|DTS=2|DTO=x", {0, 0, 0}}, {"DQS=1|DTS=2|DZP=", {0, 0, 0}},
+        {"DQS=1|DTS=2|DTO=4|DQW=1|DTW=1", {1, 3, 3}}, {"DTS=2|DQW=1", {0, 0, 0}},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.text);
         d_data d;
-        EXPECT_EQ(read_into(d, c.text, kavo::read_d_data), c.result);
-        EXPECT_EQ(+d.s_state, c.s_state);
-        EXPECT_EQ(+d.w_state, c.w_state);
+        const int result = read_into(d, c.text, kavo::read_d_data);
+        EXPECT_EQ(States(result, d.s_state, d.w_state), c.states) << c.text;
     }
     d_data d = {};
     d.dzp = 2.6f;

@@ -52,7 +52,7 @@ TEST(VarbufWrite, RefusesWhatDoesNotFitAndNeverChangesTheTextThen)
     EXPECT_EQ(varbuf_write_sz(nullptr, "A", "1", 8), kNoRoom);
 }
 
-TEST(VarbufWrite, TypedWritersFormatDecimalsAndDatesAsHostsRead)
+TEST(VarbufWrite, TypedWritersFormatDecimalsDatesAndLeaveOutZeros)
 {
     char buffer[128] = "";
     varbuf_write_flo(buffer, "F", 21.5f, 2, sizeof buffer);
@@ -62,113 +62,92 @@ TEST(VarbufWrite, TypedWritersFormatDecimalsAndDatesAsHostsRead)
     varbuf_write_date(buffer, "D", &date, sizeof buffer);
     const varbuf_date none{0, 0, 0};
     EXPECT_EQ(varbuf_write_date(buffer, "N", &none, sizeof buffer), kWritten);
-    EXPECT_STREQ(buffer, "F=21.50|S=-3|G=1.250000|D=07.03.2024");
-}
-
-TEST(VarbufWrite, ValuesPrintingAsZeroAreLeftOut)
-{
-    char buffer[64] = "";
-    EXPECT_EQ(varbuf_write_flo_nz(buffer, "A", 0.004f, 2, sizeof buffer), kWritten);
-    EXPECT_STREQ(buffer, "");
     // 0.005 as a float lies just below 0.005, so it would print as 0.00.
-    EXPECT_EQ(varbuf_write_flo_nz(buffer, "A", 0.005f, 2, sizeof buffer), kWritten);
-    EXPECT_STREQ(buffer, "");
+    for (float zero : {0.004f, 0.005f})
+        EXPECT_EQ(varbuf_write_flo_nz(buffer, "Z", zero, 2, sizeof buffer), kWritten);
     varbuf_write_flo_nz(buffer, "A", 0.01f, 2, sizeof buffer);
     varbuf_write_flo_nz(buffer, "B", -0.5f, 0, sizeof buffer);
-    EXPECT_STREQ(buffer, "A=0.01|B=-0");
+    EXPECT_STREQ(buffer, "F=21.50|S=-3|G=1.250000|D=07.03.2024|A=0.01|B=-0");
 }
 
-struct FindCase {
-    const char *text;
-    const char *key;
-    int result;
-    const char *value;
-};
-
-TEST(VarbufFind, ExactWholeKeysAndMalformedValuesAreTold)
+TEST(VarbufFind, ExactWholeKeysMalformedValuesAndTheOutSizeAreTold)
 {
     const std::string long_value = "RNT=" + repeat('v', 150);
-    const FindCase cases[] = {
-        {"RCD=1|RNM=Room 1", "RNM", kFound, "Room 1"},
-        {"RCD=1|RNM=Room 1", "rnm", kNotFound, ""},   // the key match is exact
-        {"rnm=x|RNM=y", "RNM", kFound, "y"},
-        {"RNM=", "RNM", kMalformed, ""},
-        {"RNM= ", "RNM", kMalformed, ""},
-        {"RNM=x  ", "RNM", kFound, "x"},              // trailing blanks are cut
-        {"RNM= x", "RNM", kFound, " x"},
-        {"RNM=a=b", "RNM", kFound, "a"},              // text after a second "=" is dropped
-        {"RAC=2|AC=A1", "AC", kFound, "A1"},         // whole keys only
-        {"RAC=2", "AC", kNotFound, ""},
-        {"XAC=1|YAC=2", "AC", kNotFound, ""},
-        {long_value.c_str(), "RNT", kTooLong, ""},
-        {"", "RNM", kNotFound, ""},
-        {"A=1|RNM", "RNM", kNotFound, ""},
-    };
-    for (const FindCase &c : cases) {
-        char out[100] = "junk";
-        SCOPED_TRACE(std::string(c.text) + " / " + c.key);
-        EXPECT_EQ(varbuf_find_sz(c.text, c.key, out, sizeof out), c.result);
-        EXPECT_STREQ(out, c.value);
-    }
-}
-
-TEST(VarbufFind, ValueMustFitTheOutSize)
-{
-    char out[4];
-    EXPECT_EQ(varbuf_find_sz("K=abc", "K", out, 4), kFound);
-    EXPECT_STREQ(out, "abc");
-    EXPECT_EQ(varbuf_find_sz("K=abcd", "K", out, 4), kTooLong);
-    EXPECT_STREQ(out, "");
-    EXPECT_EQ(varbuf_find_sz("K=abcd", "K", nullptr, 0), kTooLong);
-}
-
-TEST(VarbufFind, OverlongKeysAndItemsAreCutNotOverrun)
-{
-    const std::string key118 = repeat('K', 118);
-    const std::string key119 = repeat('K', 119);
-    char out[400];
     // Keys are read with at most 39 characters, so a longer key is found by
-    // its pattern but never equals the item's cut key.
-    EXPECT_EQ(varbuf_find_sz((key118 + "=v").c_str(), key118.c_str(), out, sizeof out), kNotFound);
-    EXPECT_EQ(varbuf_find_sz((key119 + "=v").c_str(), key119.c_str(), out, sizeof out), kNotFound);
-    const std::string key39 = repeat('K', 39);
-    EXPECT_EQ(varbuf_find_sz((key39 + "=v").c_str(), key39.c_str(), out, sizeof out), kFound);
-    // An item is read with at most 299 characters.
-    const std::string item = "K=" + repeat('v', 400);
-    EXPECT_EQ(varbuf_find_sz(item.c_str(), "K", out, sizeof out), kFound);
-    EXPECT_EQ(std::strlen(out), 297u);
-}
-
-TEST(VarbufFind, MalformedItemsAfterTheMatchEndTheSearch)
-{
-    char out[16];
-    // The item found by the pattern has a cut key, so the walk goes on to
-    // the following items; an item without "=" ends it.
-    const std::string key = repeat('K', 45);
-    EXPECT_EQ(varbuf_find_sz((key + "=1|junk|" + key + "=2").c_str(), key.c_str(), out, sizeof out), kMalformed);
+    // its pattern but never equals the item's cut key; an item is read with
+    // at most 299 characters.
+    const std::string key39 = repeat('K', 39), key45 = repeat('K', 45), key118 = repeat('K', 118),
+                      key119 = repeat('K', 119);
+    const std::string item39 = key39 + "=v", item118 = key118 + "=v", item119 = key119 + "=v";
+    const std::string long_item = "K=" + repeat('v', 400), v297 = repeat('v', 297);
+    // After a cut key the walk goes on; an item without "=" ends it.
+    const std::string walk = key45 + "=1|junk|" + key45 + "=2";
+    const struct {
+        const char *text, *key;
+        int out_size, result;
+        const char *value;
+    } cases[] = {
+        {"RCD=1|RNM=Room 1", "RNM", 100, kFound, "Room 1"},
+        {"RCD=1|RNM=Room 1", "rnm", 100, kNotFound, ""}, // the key match is exact
+        {"rnm=x|RNM=y", "RNM", 100, kFound, "y"},
+        {"RNM=", "RNM", 100, kMalformed, ""},
+        {"RNM= ", "RNM", 100, kMalformed, ""},
+        {"RNM=x  ", "RNM", 100, kFound, "x"}, // trailing blanks are cut
+        {"RNM= x", "RNM", 100, kFound, " x"},
+        {"RNM=a=b", "RNM", 100, kFound, "a"}, // text after a second "=" is dropped
+        {"RAC=2|AC=A1", "AC", 100, kFound, "A1"}, // whole keys only
+        {"RAC=2", "AC", 100, kNotFound, ""},
+        {"XAC=1|YAC=2", "AC", 100, kNotFound, ""},
+        {long_value.c_str(), "RNT", 100, kTooLong, ""},
+        {"", "RNM", 100, kNotFound, ""},
+        {"A=1|RNM", "RNM", 100, kNotFound, ""},
+        {"K=abc", "K", 4, kFound, "abc"},
+        {"K=abcd", "K", 4, kTooLong, ""},
+        {"K=a", "K", 1, kTooLong, ""}, // only the NUL fits
+        {item39.c_str(), key39.c_str(), 400, kFound, "v"},
+        {item118.c_str(), key118.c_str(), 400, kNotFound, ""},
+        {item119.c_str(), key119.c_str(), 400, kNotFound, ""},
+        {long_item.c_str(), "K", 400, kFound, v297.c_str()},
+        {walk.c_str(), key45.c_str(), 400, kMalformed, ""},
+    };
+    for (const auto &c : cases) {
+        std::vector<char> out(static_cast<std::size_t>(c.out_size) + 1, 'j');
+        SCOPED_TRACE(std::string(c.text).substr(0, 40) + " / " + c.key + " in " + std::to_string(c.out_size));
+        EXPECT_EQ(varbuf_find_sz(c.text, c.key, out.data(), c.out_size), c.result);
+        EXPECT_STREQ(out.data(), c.value);
+        EXPECT_EQ(out[static_cast<std::size_t>(c.out_size)], 'j') << "written past the out size";
+    }
+    EXPECT_EQ(varbuf_find_sz("K=abcd", "K", nullptr, 0), kTooLong);
+    EXPECT_EQ(varbuf_find_sz("K=a", "K", nullptr, 4), kTooLong);
 }
 
 TEST(VarbufFind, BadOrOverlongNumbersAreRefusedAndZeroed)
 {
-    float f = 5;
-    int16_t s = 5;
-    EXPECT_EQ(varbuf_find_sho("RCS=abc", "RCS", &s), kMalformed);
-    EXPECT_EQ(s, 0);
-    EXPECT_EQ(varbuf_find_sho("RCS=12", "RCS", &s), kFound);
-    EXPECT_EQ(s, 12);
-    EXPECT_EQ(varbuf_find_sho("RCS=70000", "RCS", &s), kFound);
-    EXPECT_EQ(s, static_cast<int16_t>(70000 & 0xffff));
-    EXPECT_EQ(varbuf_find_flo("F=21.50|G=x", "F", &f), kFound);
-    EXPECT_FLOAT_EQ(f, 21.5f);
-    EXPECT_EQ(varbuf_find_flo("F=21.50|G=x", "G", &f), kMalformed);
-    EXPECT_EQ(f, 0.0f);
-    EXPECT_EQ(varbuf_find_flo("F= -1.5e2abc", "F", &f), kFound);
-    EXPECT_FLOAT_EQ(f, -150.0f);
-    EXPECT_EQ(varbuf_find_flo("F=nan", "F", &f), kMalformed);
-    EXPECT_EQ(varbuf_find_flo("F=1e99", "F", &f), kMalformed);
-    EXPECT_EQ(varbuf_find_flo("F=1", "X", &f), kNotFound);
     const std::string long_number = "F=" + repeat('1', 100);
-    EXPECT_EQ(varbuf_find_flo(long_number.c_str(), "F", &f), kTooLong);
+    const struct {
+        const char *text, *key;
+        bool as_short;
+        int result;
+        float value;
+    } cases[] = {
+        {"RCS=abc", "RCS", true, kMalformed, 0},
+        {"RCS=12", "RCS", true, kFound, 12},
+        {"RCS=70000", "RCS", true, kFound, static_cast<int16_t>(70000 & 0xffff)},
+        {"F=21.50|G=x", "F", false, kFound, 21.5f},
+        {"F=21.50|G=x", "G", false, kMalformed, 0},
+        {"F= -1.5e2abc", "F", false, kFound, -150.0f},
+        {"F=nan", "F", false, kMalformed, 0},
+        {"F=1e99", "F", false, kMalformed, 0},
+        {"F=1", "X", false, kNotFound, 0},
+        {long_number.c_str(), "F", false, kTooLong, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.text).substr(0, 20) + " / " + c.key);
+        float f = 5;
+        int16_t s = 5;
+        EXPECT_EQ(c.as_short ? varbuf_find_sho(c.text, c.key, &s) : varbuf_find_flo(c.text, c.key, &f), c.result);
+        EXPECT_FLOAT_EQ(c.as_short ? s : f, c.value);
+    }
     EXPECT_EQ(varbuf_find_flo("F=1", "F", nullptr), kMalformed);
 }
 
@@ -196,55 +175,69 @@ TEST(VarbufFind, ShortDecimalsRoundAsTheGeneralParser)
     }
 }
 
-TEST(VarbufFind, MalformedDatesLeaveTheOutputAlone)
+TEST(VarbufDate, MalformedDatesLeaveTheOutputAloneAndWideFieldsAreNotMisread)
 {
-    varbuf_date date{1, 1, 1};
-    EXPECT_EQ(varbuf_find_date("PDA=7.3.2024", "PDA", &date), 0);
-    EXPECT_EQ(date.day, 7);
-    EXPECT_EQ(date.month, 3);
-    EXPECT_EQ(date.year, 2024);
-
-    const varbuf_date before = date;
-    for (const char *text : {"PDA=123.3.2024", "PDA=07..2024", "PDA=.3.2024", "PDA=7.123.2024", "PDA=7.3.",
-                             "PDA=7.x.2024", "PDA=7"}) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(varbuf_find_date(text, "PDA", &date), -1);
-        EXPECT_EQ(std::memcmp(&date, &before, sizeof date), 0);
+    const varbuf_date before{1, 1, 1};
+    const struct {
+        const char *text;
+        int result;
+        varbuf_date date; // {0, 0, 0}: left alone
+    } cases[] = {
+        {"PDA=7.3.2024", 0, {7, 3, 2024}},
+        {"PDA=30.1.70000", 0, {30, 1, static_cast<uint16_t>(70000)}}, // low 16 bits, no range check
+        {"PDA=300.1.70000", -1, {}},                                   // the first dot stands too late
+        {"PDA=123.3.2024", -1, {}}, {"PDA=07..2024", -1, {}}, {"PDA=.3.2024", -1, {}},
+        {"PDA=7.123.2024", -1, {}}, {"PDA=7.3.", -1, {}},      {"PDA=7.x.2024", -1, {}},
+        {"PDA=7", -1, {}},          {"PDA=7.3", -1, {}},       {"X=1", 0, {}},
+        {"PDA=1.1.2024567890", kTooLong, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        varbuf_date date = before;
+        EXPECT_EQ(varbuf_find_date(c.text, "PDA", &date), c.result);
+        const varbuf_date expected = c.date.day ? c.date : before;
+        EXPECT_EQ(std::memcmp(&date, &expected, sizeof date), 0);
     }
-    EXPECT_EQ(varbuf_find_date("X=1", "PDA", &date), 0);
-    EXPECT_EQ(varbuf_find_date("PDA=1.1.2024567890", "PDA", &date), kTooLong);
-    EXPECT_EQ(std::memcmp(&date, &before, sizeof date), 0);
-}
-
-TEST(VarbufDate, WideYearsAndLateDotsAreNotMisread)
-{
-    char text[kDateTextArea];
-    date_to_text(varbuf_date{7, 3, 999}, text);
-    EXPECT_STREQ(text, "07.03. 999");
-    date_to_text(varbuf_date{255, 12, 65535}, text);
-    EXPECT_STREQ(text, "255.12.65535");
-    date_to_text(varbuf_date{0, 0, 0}, text);
-    EXPECT_STREQ(text, "");
-
-    varbuf_date date{};
-    EXPECT_EQ(text_to_date("300.1.70000", &date), -1); // the first dot stands too late
-    EXPECT_EQ(text_to_date("30.1.70000", &date), 0);
-    EXPECT_EQ(date.year, static_cast<uint16_t>(70000)); // low 16 bits, no range check
+    const struct {
+        varbuf_date date;
+        const char *text;
+    } texts[] = {{{7, 3, 999}, "07.03. 999"}, {{255, 12, 65535}, "255.12.65535"}, {{0, 0, 0}, ""}};
+    for (const auto &t : texts) {
+        char text[kDateTextArea];
+        date_to_text(t.date, text);
+        EXPECT_STREQ(text, t.text);
+    }
 }
 
 TEST(VarbufSplit, ItemsWithoutKeyOrValueAreMalformed)
 {
-    char key[kKeyArea], value[kItemArea];
-    EXPECT_EQ(varbuf_split_item("a=1|bb = 2 |=3|c|d=", 1, key, sizeof key, value, sizeof value), kFound);
-    EXPECT_STREQ(key, "BB");
-    EXPECT_STREQ(value, " 2");
-    EXPECT_EQ(varbuf_split_item("a=1|bb = 2 |=3|c|d=", 2, key, sizeof key, value, sizeof value), kMalformed);
-    EXPECT_EQ(varbuf_split_item("a=1|bb = 2 |=3|c|d=", 3, key, sizeof key, value, sizeof value), kMalformed);
-    EXPECT_EQ(varbuf_split_item("a=1|bb = 2 |=3|c|d=", 4, key, sizeof key, value, sizeof value), kMalformed);
-    EXPECT_EQ(varbuf_split_item("a=1|bb = 2 |=3|c|d=", 5, key, sizeof key, value, sizeof value), kNotFound);
-    EXPECT_EQ(varbuf_split_item("a=1||b=2", 1, key, sizeof key, value, sizeof value), kNotFound);
-    EXPECT_EQ(varbuf_split_item("\xe4=1", 0, key, sizeof key, value, sizeof value), kFound);
-    EXPECT_STREQ(key, "\xc4");
+    const char *items = "a=1|bb = 2 |=3|c|d=";
+    const struct {
+        const char *text;
+        int n, result;
+        const char *key, *value;
+    } cases[] = {
+        {items, 1, kFound, "BB", " 2"}, {items, 2, kMalformed, nullptr, nullptr},
+        {items, 3, kMalformed, nullptr, nullptr}, {items, 4, kMalformed, nullptr, nullptr},
+        {items, 5, kNotFound, nullptr, nullptr}, {"a=1||b=2", 1, kNotFound, nullptr, nullptr},
+        {"\xe4=1", 0, kFound, "\xc4", "1"},
+    };
+    for (const auto &c : cases) {
+        char key[kKeyArea], value[kItemArea];
+        EXPECT_EQ(varbuf_split_item(c.text, c.n, key, sizeof key, value, sizeof value), c.result) << c.n;
+        if (c.key) {
+            EXPECT_STREQ(key, c.key);
+            EXPECT_STREQ(value, c.value);
+        }
+    }
+    // A zero-size or missing output gives no item and no byte written.
+    for (bool key_sized : {false, true}) {
+        char key[4] = "k", value[4] = "v";
+        EXPECT_EQ(varbuf_split_item("a=1", 0, key, key_sized ? 4 : 0, value, key_sized ? 0 : 4), kNotFound);
+        EXPECT_STREQ(key_sized ? value : key, key_sized ? "v" : "k");
+    }
+    char value[4];
+    EXPECT_EQ(varbuf_split_item("a=1", 0, nullptr, kKeyArea, value, sizeof value), kNotFound);
 }
 
 } // namespace

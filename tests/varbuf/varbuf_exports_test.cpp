@@ -1,8 +1,13 @@
-// The design data primitives through the DLL, as a host calls them.
+// The design data primitives and record codecs through the DLL, as a host
+// calls them: bad arguments, the host's locale, the 32-bit signatures and
+// the ends of the host's records and buffers.
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "kavoapi.h"
 
@@ -39,6 +44,81 @@ TEST(VarbufExports, HostLocaleDoesNotChangeTheText)
     qa_varbuf_write_flo(buffer, "RH", 2.5f, 1, sizeof buffer);
     std::setlocale(LC_ALL, "C");
     EXPECT_STREQ(buffer, "RH=2.5");
+}
+
+std::unique_ptr<designdata> new_design()
+{
+    auto d = std::make_unique<designdata>();
+    std::memset(d.get(), 0, sizeof *d);
+    std::strcpy(d->design_id, "D1");
+    return d;
+}
+
+TEST(CodecExports, NullRecordsAndTextsGiveResultsNotCrashes)
+{
+    char text[64] = "";
+    room r = {};
+    EXPECT_EQ(qa_varbuf_read_room(nullptr, "RRT=1"), 0);
+    EXPECT_EQ(qa_varbuf_read_room(&r, nullptr), 0);
+    EXPECT_EQ(+r.rac, 2);
+    EXPECT_EQ(qa_varbuf_write_room(nullptr, text, sizeof text), -2);
+    EXPECT_EQ(qa_varbuf_read_installation(nullptr, "IMP=1"), 0);
+    EXPECT_EQ(qa_varbuf_read_designdata(nullptr, "RRT=1"), 0);
+    EXPECT_EQ(qa_varbuf_write_designdata(nullptr, text, sizeof text), -1);
+    auto d = new_design();
+    EXPECT_EQ(qa_varbuf_read_designdata(d.get(), nullptr), 0);
+    EXPECT_EQ(qa_varbuf_write_designdata(d.get(), nullptr, 100), -1);
+    qa_varbuf_read_drawingdata(nullptr, "T", "PDR=1");
+    qa_varbuf_write_drawingdata(nullptr, text, sizeof text);
+    EXPECT_EQ(qa_get_propar(nullptr, 1, "P", text), -1);
+    qa_set_propar(nullptr, nullptr, "P", "1");
+    EXPECT_EQ(qa_varbuf_write_md_params(d.get(), nullptr), -1);
+    EXPECT_EQ(qa_is_accessory_set(nullptr, "A"), 0);
+    EXPECT_EQ(qa_is_accessory_set_sz(nullptr, "A"), 0);
+}
+
+TEST(CodecExports, CaseFlagsUseTheirLow16Bits)
+{
+    beam_module b = {};
+    b.s1_state = 3;
+    b.bq1 = 1;
+    char text[512] = "";
+    // Through a pointer of the 32-bit signature: high bits set, low bits 0.
+    using WriteBeam = int32_t(WINAPI *)(const beam_module *, int32_t, int32_t, char *, int32_t);
+    auto write_beam = reinterpret_cast<WriteBeam>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("KavoApi.dll"), "qa_varbuf_write_beam")));
+    ASSERT_NE(write_beam, nullptr);
+    EXPECT_EQ(write_beam(&b, 0x10000, 0, text, sizeof text), 0);
+    EXPECT_EQ(std::string(text).find("BQ1"), std::string::npos);
+    text[0] = 0;
+    EXPECT_EQ(qa_varbuf_write_beam(&b, 1, 0, text, sizeof text), 0);
+    EXPECT_NE(std::string(text).find("BQ1=1.00"), std::string::npos);
+}
+
+TEST(CodecExports, ParametersStayInsideTheHostsRecordsAndBuffers)
+{
+    auto d = new_design();
+    // The count of a design sits at an odd offset: the set must manage.
+    qa_set_propar(d->propar, &d->propar_count, "P1", "2");
+    qa_set_propar(d->propar, &d->propar_count, "P2", "1200");
+    std::memset(d->accessories, 'A', sizeof d->accessories); // no NUL
+    char text[1024];
+    std::memset(text, 'x', sizeof text);
+    EXPECT_EQ(qa_varbuf_write_params(d.get(), text, 600), 0);
+    EXPECT_EQ(std::strlen(text), std::strlen("P1=2|P2=1200|AC=") + sizeof d->accessories - 1);
+    EXPECT_EQ(qa_varbuf_write_params(d.get(), text, 200), -2);
+    EXPECT_STREQ(text, "P1=2|P2=1200");
+
+    EXPECT_EQ(qa_varbuf_write_params_ex(d->propar, "", 0xFFFF, text, sizeof text), 0); // count -1
+    EXPECT_STREQ(text, "");
+    beam_module b = {};
+    EXPECT_EQ(qa_varbuf_write_bm_params(&b, text, sizeof text), -1);
+
+    // The join trusts the caller's out: exactly the texts, two commas, a NUL.
+    const char *first = "P1=2,P2=1200", *second = "P3=4", *third = "AC=A1,B2";
+    std::vector<char> out(std::strlen(first) + std::strlen(second) + std::strlen(third) + 3, 'x');
+    qa_ext_params_to_szv(first, second, third, out.data());
+    EXPECT_STREQ(out.data(), "P1=2|P2=1200|P3=4|AC=A1,B2");
 }
 
 } // namespace
