@@ -29,7 +29,7 @@ def main(root):
     header = (root / "include/kavoapi.h").read_text(encoding="utf-8")
     declared = DECLARED.findall(re.sub(r"/\*.*?\*/", " ", header, flags=re.S))
     with tempfile.TemporaryDirectory() as out:
-        subprocess.run([str(root / "tools/make-docs"), out], check=True, stdout=subprocess.DEVNULL)
+        subprocess.run(["bash", str(root / "tools/make-docs"), out], check=True, stdout=subprocess.DEVNULL)
         log = pathlib.Path(out, "doxygen-warnings.log").read_text(encoding="utf-8", errors="replace")
         pages = "".join(p.read_text(encoding="utf-8", errors="replace")
                         for p in pathlib.Path(out, "html").glob("group__*.html"))
