@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "kavoapi.h"
 #include "support/dialog_watch.h"
@@ -57,18 +58,17 @@ TEST(Wmf, DrawingRestoresTheMappingAndClipboardGetsACopy)
     SetWindowOrgEx(dc, 1, 2, nullptr);
     SetViewportOrgEx(dc, 1, 2, nullptr);
 
+    const auto mapping = [dc] {
+        SIZE extent;
+        POINT window, viewport;
+        GetWindowExtEx(dc, &extent);
+        GetWindowOrgEx(dc, &window);
+        GetViewportOrgEx(dc, &viewport);
+        return std::vector<long>{GetMapMode(dc), extent.cx, extent.cy, window.x, window.y, viewport.x, viewport.y};
+    };
+    const std::vector<long> before = mapping();
     EXPECT_NE(qa_wmf_draw(dc, metafile, 20, 30, 120, 80), 0);
-    EXPECT_EQ(GetMapMode(dc), MM_ANISOTROPIC);
-    SIZE extent;
-    POINT origin;
-    GetWindowExtEx(dc, &extent);
-    EXPECT_EQ(extent.cx, 3);
-    EXPECT_EQ(extent.cy, 5);
-    GetViewportOrgEx(dc, &origin);
-    EXPECT_EQ(origin.x, 1);
-    EXPECT_EQ(origin.y, 2);
-    GetWindowOrgEx(dc, &origin);
-    EXPECT_EQ(origin.x, 1);
+    EXPECT_EQ(mapping(), before);
     SetMapMode(dc, MM_TEXT);
     SetWindowOrgEx(dc, 0, 0, nullptr);
     SetViewportOrgEx(dc, 0, 0, nullptr);
