@@ -48,16 +48,11 @@ TEST(AbsorptionCoefficient, OutOfRangeAndUnreadableTextsAreTold)
         CoefficientRead result;
         float value;
     } cases[] = {
-        {"0,5", CoefficientRead::kAccepted, 0.5f},
-        {"0.01", CoefficientRead::kAccepted, 0.01f},
-        {"1", CoefficientRead::kAccepted, 1.0f},
-        {"", CoefficientRead::kOutOfRange, 0},          // empty counts as 0
-        {"   ", CoefficientRead::kOutOfRange, 0},
-        {"0.0099", CoefficientRead::kOutOfRange, 0},
-        {"1.001", CoefficientRead::kOutOfRange, 0},
-        {"1e40", CoefficientRead::kUnreadable, 0},
-        {"abc", CoefficientRead::kUnreadable, 0},
-        {"nan", CoefficientRead::kUnreadable, 0},
+        {"0,5", CoefficientRead::kAccepted, 0.5f},    {"0.01", CoefficientRead::kAccepted, 0.01f},
+        {"1", CoefficientRead::kAccepted, 1.0f},      {"0.0099", CoefficientRead::kOutOfRange, 0},
+        {"1.001", CoefficientRead::kOutOfRange, 0},   {"", CoefficientRead::kOutOfRange, 0}, // empty counts as 0
+        {"   ", CoefficientRead::kOutOfRange, 0},     {"1e40", CoefficientRead::kUnreadable, 0},
+        {"abc", CoefficientRead::kUnreadable, 0},     {"nan", CoefficientRead::kUnreadable, 0},
     };
     for (const auto &c : cases) {
         char typed[30];
