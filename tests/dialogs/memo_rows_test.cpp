@@ -63,10 +63,8 @@ TEST(MemoRows, BreaksInCharactersAndPixels)
         {"tabs inside are blanks", "a\tb", 0, 10, 100, {"a b"}},
         {"leading blanks skipped", "   \t x", 0, 10, 100, {"x"}},
         {"only blanks", "   ", 0, 10, 100, {}},
-        {"empty text", "", 0, 10, 100, {}},
         {"buffer limits the row", "abcdefg", 0, 40, 4, {"abc", "def", "g"}},
         {"break point found after a buffer cut", "ab cdef", 0, 40, 5, {"ab", "cdef"}},
-        {"max width 0 still makes progress", "abc", 0, 0, 100, {"a", "b", "c"}},
         {"high bytes are text", "\xE4\xF6 \xE5", 0, 2, 100, {"\xE4\xF6", "\xE5"}},
         // Pixels at height 10: "W" is 10, "i" 3, blank 3.
         {"pixels", "Wi Wi", 10, 14, 100, {"Wi", "Wi"}},
