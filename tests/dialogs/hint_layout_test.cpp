@@ -42,10 +42,8 @@ TEST(HintLayout, BoxStaysOnTheVirtualScreen)
         kavo::Point cursor;
         kavo::Point at;
     } cases[] = {
-        {{100, 100}, {102, 120}},
-        {{1270, 100}, {1280 - 48 - 10, 120}},
-        {{-1300, -50}, {-1270, 10}},
-        {{100, 1010}, {102, 1024 - 18 - 30}},
+        {{100, 100}, {102, 120}},   {{1270, 100}, {1280 - 48 - 10, 120}},
+        {{-1300, -50}, {-1270, 10}}, {{100, 1010}, {102, 1024 - 18 - 30}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(kavo::hint_position(c.cursor, {48, 18}, screen), c.at) << c.cursor.x << "," << c.cursor.y;

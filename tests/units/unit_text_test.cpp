@@ -21,11 +21,9 @@ TEST(UnitLabel, Windows1252BytesAndMarkup)
         int32_t property;
         const char *bytes;
     } cases[] = {
-        {kUnitSI, 12, "dm\xB3/s"},   {kUnitEuroSpe, 14, "m\xB3/(hm)"}, {kUnitNordic, 20, "\xB0" "C"},
-        {kUnitUS, 21, "\xB0" "F"},   {kUnitNordic, 31, "m\xB2"},       {kUnitUS, 31, "ft\xB2"},
-        {kUnitEuro, 27, "dB(A) 25m@t2@@sab"}, {kUnitEuroSpe, 27, "dB(A) 10m@t2@@sab"},
-        {kUnitEuro, 32, "L@bp@@Are 25m@t2@@sab"}, {kUnitEuroSpe, 32, "L@bp@@Are 10m@t2@@sab"},
-        {kUnitUS, 32, "L@bw@@A"},
+        {kUnitSI, 12, "dm\xB3/s"}, {kUnitEuroSpe, 14, "m\xB3/(hm)"}, {kUnitNordic, 31, "m\xB2"}, {kUnitUS, 31, "ft\xB2"},
+        {kUnitEuroSpe, 27, "dB(A) 10m@t2@@sab"}, {kUnitEuro, 32, "L@bp@@Are 25m@t2@@sab"},
+        {kUnitEuroSpe, 32, "L@bp@@Are 10m@t2@@sab"},
     };
     for (const auto &c : cases) {
         const char *label = unit_label(c.system, c.property);
