@@ -56,19 +56,6 @@ TEST(DesignRoundTrip, SampleDesignIsWrittenBackByteForByte)
     EXPECT_EQ(design_text(*d), sample);
 }
 
-TEST(DesignReader, BeamWithBothCasesFillsTheSummaryFromTheSCase)
-{
-    auto d = new_design();
-    d->module_count = 5;
-    EXPECT_EQ(read(*d, join({kRoom, kInstallation, kBeamS, kBeamW, "BCW=2", "BAP=4"})), 1);
-    const summary &sum = d->summary;
-    EXPECT_STREQ(sum.tag, "D1");
-    EXPECT_STREQ(d->installation.tag, "D1");
-    EXPECT_EQ(std::make_tuple(+sum.dp2, +sum.dp2_state, +sum.q_state, +sum.ub, +sum.ad_state, +d->module_count,
-                              +d->room.valid),
-              std::make_tuple(40.0f, 1, 2, 2, 3, 1, 3));
-}
-
 // The first complete product in the order beam, panel, M, D stands for the
 // design: its case tags, its design case, its Q and A values.
 TEST(DesignReader, OnlyTheFirstCompleteProductSetsTheCaseAndSummary)

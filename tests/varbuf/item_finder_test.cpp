@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "varbuf/codec_support.h"
 #include "varbuf/item_finder.h"
 
 namespace {
@@ -108,40 +107,6 @@ TEST(IndexedFinder, TypedFindsReadNumbersAsThePrimitive)
     }
 }
 
-TEST(FindKey, EveryWayOfMakingAKeyGathersTheSame)
-{
-    // A literal, a pointer and a numbered key must carry the same facts,
-    // or the index would answer one form and miss another.
-    auto same = [](const kavo::FindKey &made, const char *text) {
-        const kavo::FindKey walked = kavo::FindKey::of_text(text);
-        EXPECT_STREQ(made.text(), text);
-        EXPECT_EQ(made.plain_short(), walked.plain_short()) << text;
-        if (walked.plain_short()) {
-            EXPECT_EQ(made.head(), walked.head()) << text;
-            EXPECT_EQ(made.length(), walked.length()) << text;
-            EXPECT_EQ(made.hash(), walked.hash()) << text;
-        }
-    };
-    same("RLE", "RLE");
-    same("ABCDEFGH", "ABCDEFGH");
-    same("ABCDEFGHI", "ABCDEFGHI"); // too long to gather
-    same("A|B", "A|B");             // not plain
-    same("RN ", "RN ");
-    const struct {
-        const char *prefix;
-        int index;
-        const char *text;
-    } numbered[] = {{"IR", 0, "IR0"},           {"IR", 19, "IR19"},     {"W2", 3, "W23"},
-                    {"ABCDEF", 99, "ABCDEF99"}, {"ABCDEFG", 10, "ABCDEFG10"}, {"IT", 100, "IT100"},
-                    {"IT", -1, "IT-1"},         {"", 5, "5"},           {"K|", 1, "K|1"}};
-    for (const auto &n : numbered) {
-        SCOPED_TRACE(n.text);
-        const kavo::codec::Key key(kavo::FindKey::of_text(n.prefix), n.index);
-        EXPECT_STREQ(static_cast<const char *>(key), n.text);
-        same(key, n.text);
-    }
-}
-
 TEST(SeparatorMask, TheWordLoopAgreesWithTheVectorOne)
 {
     // The 32-bit build takes the word loop; both must flag exactly the
@@ -162,18 +127,6 @@ TEST(SeparatorMask, TheWordLoopAgreesWithTheVectorOne)
             ASSERT_EQ(masks.bars, bars);
         }
     }
-}
-
-TEST(IndexedFinder, LastOfManyItemsAndANullTextAreAnswered)
-{
-    std::string text;
-    for (int i = 0; i < 2000; ++i)
-        text += (i ? "|K" : "K") + std::to_string(i) + "=" + std::to_string(i * 3);
-    kavo::IndexedFinder indexed(text.c_str());
-    EXPECT_EQ(ask(indexed, "K1999"), (Answer{1, "5997"}));
-    EXPECT_EQ(ask(indexed, "K2000"), (Answer{0, ""}));
-    kavo::IndexedFinder none(nullptr);
-    EXPECT_EQ(ask(none, "K1"), (Answer{0, ""}));
 }
 
 } // namespace
