@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "varbuf/codec_support.h"
 #include "varbuf/item_finder.h"
 
 namespace {
@@ -104,6 +105,40 @@ TEST(IndexedFinder, TypedFindsReadNumbersAsThePrimitive)
         EXPECT_EQ(s1, s2);
         EXPECT_EQ(indexed.find_date(key.c_str(), &d1), linear.find_date(key.c_str(), &d2));
         EXPECT_EQ(std::memcmp(&d1, &d2, sizeof d1), 0);
+    }
+}
+
+TEST(FindKey, EveryWayOfMakingAKeyGathersTheSame)
+{
+    // A literal, a pointer and a numbered key must carry the same facts,
+    // or the index would answer one form and miss another.
+    auto same = [](const kavo::FindKey &made, const char *text) {
+        const kavo::FindKey walked = kavo::FindKey::of_text(text);
+        EXPECT_STREQ(made.text(), text);
+        EXPECT_EQ(made.plain_short(), walked.plain_short()) << text;
+        if (walked.plain_short()) {
+            EXPECT_EQ(made.head(), walked.head()) << text;
+            EXPECT_EQ(made.length(), walked.length()) << text;
+            EXPECT_EQ(made.hash(), walked.hash()) << text;
+        }
+    };
+    same("RLE", "RLE");
+    same("ABCDEFGH", "ABCDEFGH");
+    same("ABCDEFGHI", "ABCDEFGHI"); // too long to gather
+    same("A|B", "A|B");             // not plain
+    same("RN ", "RN ");
+    const struct {
+        const char *prefix;
+        int index;
+        const char *text;
+    } numbered[] = {{"IR", 0, "IR0"},           {"IR", 19, "IR19"},     {"W2", 3, "W23"},
+                    {"ABCDEF", 99, "ABCDEF99"}, {"ABCDEFG", 10, "ABCDEFG10"}, {"IT", 100, "IT100"},
+                    {"IT", -1, "IT-1"},         {"", 5, "5"},           {"K|", 1, "K|1"}};
+    for (const auto &n : numbered) {
+        SCOPED_TRACE(n.text);
+        const kavo::codec::Key key(kavo::FindKey::of_text(n.prefix), n.index);
+        EXPECT_STREQ(static_cast<const char *>(key), n.text);
+        same(key, n.text);
     }
 }
 
