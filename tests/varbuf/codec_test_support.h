@@ -23,4 +23,11 @@ std::string written(Write write, int size = 8192)
     return text.data();
 }
 
+// The text one writer makes of its record (and case flags) in a fresh text.
+template <typename Write, typename... Args>
+std::string text_of(Write write, const Args &...args)
+{
+    return written([&](char *text, int size) { write(args..., text, size); });
+}
+
 } // namespace kavo_test

@@ -56,31 +56,45 @@ TEST(DesignRoundTrip, SampleDesignIsWrittenBackByteForByte)
     EXPECT_EQ(design_text(*d), sample);
 }
 
-TEST(DesignReader, BeamWithBothCasesFillsTheSummaryFromTheSCase)
+// The first complete product in the order beam, panel, M, D stands for the
+// design: its case tags, its design case, its Q and A values.
+TEST(DesignReader, OnlyTheFirstCompleteProductSetsTheCaseAndSummary)
 {
-    auto d = new_design();
-    d->module_count = 5;
-    EXPECT_EQ(read(*d, join({kRoom, kInstallation, kBeamS, kBeamW, "BCW=2", "BAP=4"})), 1);
-    const beam_module &b = d->beams[0];
-    EXPECT_STREQ(b.s_tag, "D1");
-    EXPECT_STREQ(b.w_tag, "D1");
-    EXPECT_STREQ(d->summary.tag, "D1");
-    EXPECT_STREQ(d->installation.tag, "D1");
-    const summary &sum = d->summary;
-    // The S case is taken last: its case and values stand.
-    EXPECT_EQ(std::make_tuple(+d->design_case, +sum.a_value, +sum.dp2, +sum.dp2_state, +sum.q_unit, +sum.q_state,
-                              +sum.ub, +sum.ad, +sum.ad_state, +d->module_count, +d->room.valid),
-              std::make_tuple(0, 3.5f, 40.0f, 1, 12.0f, 2, 2, 4.0f, 3, 1, 3));
-}
-
-TEST(DesignReader, WCaseTakesItsDesignCaseFromTheLowByte)
-{
-    for (const auto &[bcw, expected] : {std::pair{"BCW=2", 2}, {"BCW=1", 1}, {"BCW=258", 2}}) {
+    const struct {
+        std::string product;
+        int result;
+        const char *tags; // beam S W, panel S W, M S W, D W: which carry the design id
+        int16_t design_case;
+        float q_unit, a_value, ad;
+    } cases[] = {
+        {join({kBeamS, kBeamW, "BCW=2", "BAP=4"}), 1, "SW-----", 0, 12, 3.5f, 4},
+        {kBeamS, 1, "S------", 0, 12, 3.5f, 0},
+        {kBeamW + "|BCW=2", 1, "-W-----", 2, 24, 7.5f, 0},
+        {kBeamW + "|BCW=1", 1, "-W-----", 1, 24, 7.5f, 0},
+        {kBeamW + "|BCW=258", 1, "-W-----", 2, 24, 7.5f, 0}, // the low byte decides
+        {"PQ5=2|PT6=1|PT7=1|PQ6=1|PCW=1|PD6=9", 1, "---W---", 1, 2, 0, 0},
+        {"PQ1=3|PT2=1|PT3=1|PQ2=1|PCS=1|PAP=2.5|PFA=4", 1, "--S----", 0, 3, 2.5f, 4},
+        {"MQW=1|MTW=1|PQ1=4", 1, "-----W-", 1, 1, 0, 0}, // a panel needs S2 or W2
+        {"MQS=1|MTS=1|MAP=6.5|MPP=8", 1, "----S--", 0, 1, 6.5f, 8},
+        {"MQS=0.00001|MTS=1|MAP=6.5|MPP=8", 1, "----S--", 0, 0, 0, 0}, // no Q: no A values
+        {"DQW=1|DTW=1", 1, "------W", 1, 1, 0, 0},
+        {"BQ1=1|PQ1=1|MQS=1|DQS=1", 0, "-------", 0, 0, 0, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.product);
         auto d = new_design();
-        EXPECT_EQ(read(*d, join({kRoom, kInstallation, kBeamW, bcw})), 1);
-        EXPECT_EQ(+d->design_case, expected) << bcw;
-        EXPECT_STREQ(d->beams[0].s_tag, "");
-        EXPECT_EQ(+d->summary.a_value, 7.5f);
+        EXPECT_EQ(read(*d, join({kRoom, kInstallation, c.product})), c.result);
+        std::string tags;
+        for (const char *tag : {d->beams[0].s_tag, d->beams[0].w_tag, d->panels[0].s_tag, d->panels[0].w_tag,
+                                d->m_data.s_tag, d->m_data.w_tag, d->d_data.w_tag})
+            tags += std::strcmp(tag, "D1") == 0 ? "SWSWSWW"[tags.size()] : '-';
+        EXPECT_EQ(tags, c.tags);
+        const summary &sum = d->summary;
+        EXPECT_EQ(std::make_tuple(+d->design_case, +sum.q_unit, +sum.a_value, +sum.ad),
+                  std::make_tuple(c.design_case, c.q_unit, c.a_value, c.ad));
+        if (!c.result) {
+            EXPECT_EQ(+d->beams[0].bq1, 0.0f);
+        }
     }
 }
 
@@ -119,54 +133,6 @@ TEST(DesignReader, OeValuesFillTheSummary)
     EXPECT_EQ(std::make_tuple(+d->summary.q_unit, +d->summary.dp1, +d->summary.dp1_state, +d->summary.ad,
                               +d->module_count),
               std::make_tuple(1.0f, 30.0f, 1, 2.0f, 0));
-}
-
-TEST(DesignReader, OnlyOneProductKindIsTakenInItsOrder)
-{
-    const struct {
-        std::string product;
-        int result;
-        const char *panel_tag, *m_tag, *d_tag;
-        int16_t design_case;
-    } cases[] = {
-        {"PQ5=2|PT6=1|PT7=1|PQ6=1|PCW=1|PD6=9", 1, "D1", "", "", 1},
-        {"MQW=1|MTW=1|PQ1=4", 1, "", "D1", "", 1}, // a panel needs S2 or W2
-        {"DQW=1|DTW=1", 1, "", "", "D1", 1},
-        {"BQ1=1|PQ1=1|MQS=1|DQS=1", 0, "", "", "", 0},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.product);
-        auto d = new_design();
-        EXPECT_EQ(read(*d, join({kRoom, kInstallation, c.product})), c.result);
-        EXPECT_STREQ(d->panels[0].w_tag, c.panel_tag);
-        EXPECT_STREQ(d->m_data.w_tag, c.m_tag);
-        EXPECT_STREQ(d->d_data.w_tag, c.d_tag);
-        EXPECT_EQ(+d->design_case, c.design_case);
-        EXPECT_EQ(+d->beams[0].bq1, 0.0f);
-    }
-}
-
-TEST(DesignReader, SummaryTakesTheCaseAndAValuesOfTheProductRead)
-{
-    const struct {
-        std::string product;
-        int16_t design_case;
-        float a_value, ad;
-        const char *beam_w_tag;
-    } cases[] = {
-        {kBeamS, 0, 3.5f, 0, ""}, // no W group: its tag stays empty
-        {"PQ1=3|PT2=1|PT3=1|PQ2=1|PCS=1|PAP=2.5|PFA=4", 0, 2.5f, 4, ""},
-        {"MQS=1|MTS=1|MAP=6.5|MPP=8", 0, 6.5f, 8, ""},
-        {"MQS=0.00001|MTS=1|MAP=6.5|MPP=8", 0, 0, 0, ""}, // no Q: no A values
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.product);
-        auto d = new_design();
-        EXPECT_EQ(read(*d, join({kRoom, kInstallation, c.product})), 1);
-        EXPECT_EQ(std::make_tuple(+d->design_case, +d->summary.a_value, +d->summary.ad),
-                  std::make_tuple(c.design_case, c.a_value, c.ad));
-        EXPECT_STREQ(d->beams[0].w_tag, c.beam_w_tag);
-    }
 }
 
 TEST(DesignReader, RoomAndInstallationAreRequired)

@@ -164,16 +164,4 @@ TEST(SeparatorMask, TheWordLoopAgreesWithTheVectorOne)
     }
 }
 
-TEST(IndexedFinder, LastOfManyItemsAndANullTextAreAnswered)
-{
-    std::string text;
-    for (int i = 0; i < 2000; ++i)
-        text += (i ? "|K" : "K") + std::to_string(i) + "=" + std::to_string(i * 3);
-    kavo::IndexedFinder indexed(text.c_str());
-    EXPECT_EQ(ask(indexed, "K1999"), (Answer{1, "5997"}));
-    EXPECT_EQ(ask(indexed, "K2000"), (Answer{0, ""}));
-    kavo::IndexedFinder none(nullptr);
-    EXPECT_EQ(ask(none, "K1"), (Answer{0, ""}));
-}
-
 } // namespace

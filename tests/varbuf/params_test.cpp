@@ -8,7 +8,7 @@
 
 namespace {
 
-using kavo_test::written;
+using kavo_test::text_of;
 
 std::string params_text(const propar_entry *entries, const char *accessories, int count, std::size_t size = 400)
 {
@@ -152,7 +152,7 @@ TEST(DrawingData, WriterAppendsReaderCollectsExtras)
     drawingdata d = {};
     std::strcpy(d.pdr, "D-12");
     d.pda = {7, 3, 2024};
-    EXPECT_EQ(written([&](char *t, int n) { kavo::write_drawingdata(d, t, n); }), "PDR=D-12|PDA=07.03.2024");
+    EXPECT_EQ(text_of(kavo::write_drawingdata, d), "PDR=D-12|PDA=07.03.2024");
     char text[64] = "X=1";
     kavo::write_drawingdata(d, text, sizeof text);
     EXPECT_STREQ(text, "X=1|PDR=D-12|PDA=07.03.2024");
@@ -188,7 +188,7 @@ TEST(DrawingData, WriterAppendsReaderCollectsExtras)
     EXPECT_STREQ(r.extras[39].key, "K39");
     EXPECT_EQ(+r.host1[0], 0);
     r.extra_count = 300; // a count beyond the array is taken as 40
-    const std::string back = written([&](char *t, int n) { kavo::write_drawingdata(r, t, n); }, 4096);
+    const std::string back = text_of(kavo::write_drawingdata, r);
     EXPECT_NE(back.find("_K39=39"), std::string::npos);
     EXPECT_EQ(back.find("_K40"), std::string::npos);
 }

@@ -9,12 +9,7 @@
 namespace {
 
 using kavo_test::read_into;
-using kavo_test::written;
-
-std::string beam_text(const beam_module &b, bool s_case, bool w_case)
-{
-    return written([&](char *t, int n) { kavo::write_beam(b, s_case, w_case, t, n); });
-}
+using kavo_test::text_of;
 
 bool has(const std::string &text, const std::string &item)
 {
@@ -29,20 +24,20 @@ TEST(BeamCodec, CaseFlagsAndGroupStatesChooseTheGroups)
     b.bsw = 200;
     b.bas = static_cast<int8_t>(200); // a byte of 200 is -56 as s8
     b.br1 = 0.004f;
-    EXPECT_EQ(beam_text(b, false, true), "BSN=0|BSP=0|BLB=0|BLC=0|BLD=0|BIL=0|BIR=0|BPS=0|BSW=200|BUB=0");
-    const std::string s_text = beam_text(b, true, false);
+    EXPECT_EQ(text_of(kavo::write_beam, b, false, true), "BSN=0|BSP=0|BLB=0|BLC=0|BLD=0|BIL=0|BIR=0|BPS=0|BSW=200|BUB=0");
+    const std::string s_text = text_of(kavo::write_beam, b, true, false);
     EXPECT_TRUE(has(s_text, "BQ1=0.00"));
     EXPECT_TRUE(has(s_text, "BT1=1.00"));
     EXPECT_TRUE(has(s_text, "BAS=-56"));
     EXPECT_FALSE(has(s_text, "BR1=0.00"));
     EXPECT_EQ(s_text.find("BT2"), std::string::npos);
     b = {};
-    EXPECT_EQ(beam_text(b, true, true), ""); // no group at all
+    EXPECT_EQ(text_of(kavo::write_beam, b, true, true), ""); // no group at all
     b.cnb_state = 1;
     std::strcpy(b.cnb, "CN1");
     b.cnd = 2.5f;
     b.cfl = 1200.4f;
-    EXPECT_EQ(beam_text(b, false, false), "CNB=CN1|CND=2.5|CNC=0|CFL=1200");
+    EXPECT_EQ(text_of(kavo::write_beam, b, false, false), "CNB=CN1|CND=2.5|CNC=0|CFL=1200");
 }
 
 TEST(BeamCodec, IncompleteGroupLeavesItsStateZero)
@@ -83,11 +78,6 @@ TEST(BeamCodec, ReaderValuesOutsideTheGroups)
     EXPECT_EQ(std::make_tuple(+b.bat, +b.bas), std::make_tuple(2, 0));
 }
 
-std::string panel_text(const panel_module &p, bool s_case, bool w_case)
-{
-    return written([&](char *t, int n) { kavo::write_panel(p, s_case, w_case, t, n); });
-}
-
 TEST(PanelCodec, CaseFlagsAndGroupStatesChooseWhatTravels)
 {
     panel_module p = {};
@@ -96,12 +86,12 @@ TEST(PanelCodec, CaseFlagsAndGroupStatesChooseWhatTravels)
     p.pqd = -1;
     p.pwp = -1;
     std::strcpy(p.pnb, "Panel A");
-    EXPECT_EQ(panel_text(p, true, false),
+    EXPECT_EQ(text_of(kavo::write_panel, p, true, false),
               "PNB=Panel A|PQD=-1|PQ1=2.00|PR1=0.00|PT1=0.00|PAS=0|PAT=0|PD2=0.00|PE2=0.00");
-    EXPECT_EQ(panel_text(p, false, true), "PNB=Panel A|PQD=-1");
+    EXPECT_EQ(text_of(kavo::write_panel, p, false, true), "PNB=Panel A|PQD=-1");
 
     panel_module back;
-    const std::string s1_only = panel_text(p, true, false);
+    const std::string s1_only = text_of(kavo::write_panel, p, true, false);
     EXPECT_EQ(read_into(back, s1_only.c_str(), kavo::read_panel_module), -1);
     EXPECT_STREQ(back.pnb, "");
     // Whatever groups are present are read; PAT only with a complete S1.
@@ -118,10 +108,10 @@ TEST(MCodec, StatesNotCaseFlagsDecideTheOptionalItems)
     m.mas = -2;
     m.msd = 5;
     m.map_state = 1;
-    EXPECT_EQ(written([&](char *t, int n) { kavo::write_m_data(m, true, false, t, n); }),
+    EXPECT_EQ(text_of(kavo::write_m_data, m, true, false),
               "MAP=0.00|MAS=-2|MQS=0.00|MTS=0.00|MD1=0.00|MP1=0.00");
     m.msf_state = 3;
-    EXPECT_EQ(written([&](char *t, int n) { kavo::write_m_data(m, false, false, t, n); }),
+    EXPECT_EQ(text_of(kavo::write_m_data, m, false, false),
               "MAP=0.00|MSD=5|MSF=0|MSB=0");
     m_data back;
     EXPECT_EQ(read_into(back, "MSD=4|MQS=1", kavo::read_m_data), 0);
@@ -147,7 +137,7 @@ TEST(DCodec, MalformedOptionalValuesSpoilTheSCase)
     }
     d_data d = {};
     d.dzp = 2.6f;
-    EXPECT_EQ(written([&](char *t, int n) { kavo::write_d_data(d, true, true, t, n); }),
+    EXPECT_EQ(text_of(kavo::write_d_data, d, true, true),
               "DQS=0.00|DTS=0.00|DTO=0.00|DZP=3|DQW=0.00|DTW=0.00");
 }
 
