@@ -58,6 +58,8 @@ TEST(Trimming, OnlyTrailingBlanksGoAndNoByteBeyondTheCount)
     EXPECT_EQ(kavo::trimmed_length("ab  cd", 4), 2u); // the limit cuts first
     EXPECT_EQ(kavo::trimmed_length("ab", 0), 0u);
     EXPECT_EQ(kavo::trimmed_length("   ", 3), 0u);
+    const char spaced[] = "    ";
+    EXPECT_EQ(kavo::trimmed_length(spaced + 1, 3), 0u) << "a field of blanks: nothing before it is read";
 
     char text[] = " x y  ";
     kavo::rtrim_blanks(text);
@@ -68,6 +70,8 @@ TEST(Trimming, OnlyTrailingBlanksGoAndNoByteBeyondTheCount)
     kavo::copy_trimmed(out, "abc   def", 5);
     EXPECT_STREQ(out, "abc");
     EXPECT_EQ(std::string(out + 3, 4), std::string("\0\0\0z", 4)) << "n + 1 bytes and no more";
+    kavo::copy_trimmed(out, "xyz", 0);
+    EXPECT_EQ(std::string(out, 2), std::string("\0b", 2)) << "no characters: the terminator alone";
 }
 
 } // namespace
