@@ -5,12 +5,15 @@ KavoApi.lib, each reference needs the stdcall name of the declaration's
 argument bytes, so a declaration that does not match the module fails to
 link.  The list comes from the header, so a new function needs nothing here.
 usage: make_host32.py kavoapi.h out.c"""
-import re
+import pathlib
 import sys
 
+# The one reader of which functions the header declares.
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "exports"))
+from check_exports import header_functions  # noqa: E402
+
 header, out = sys.argv[1:3]
-text = re.sub(r"/\*.*?\*/", " ", open(header, encoding="utf-8").read(), flags=re.S)
-names = sorted(set(re.findall(r"\bWINAPI\s+(\w+)\s*\(", text)))
+names = sorted(header_functions(header))
 with open(out, "w", encoding="utf-8") as f:
     f.write('#include "kavoapi.h"\n\n')
     # void (*)(void) is the one function type every other converts to
