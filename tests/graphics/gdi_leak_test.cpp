@@ -1,6 +1,7 @@
 // Drawing labels, lines, tables and bitmaps and making and releasing named
 // fonts and pens a thousand times leaves the process with as many GDI
-// objects and heap bytes as before.
+// objects and heap bytes as before; unloading the module deletes the named
+// fonts and pens it still holds.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,9 +15,6 @@
 namespace {
 
 using kavo_test::gdi_objects;
-using kavo_test::heap_bytes_in_use;
-
-std::string eight_bit_bmp() { return kavo_test::temp_file("kavo_leak.bmp", kavo_test::bmp_file(4, 4, 8, 0, 256, 9)); }
 
 void draw_everything(HDC dc, void *dib, const std::string &bmp, int round)
 {
@@ -26,12 +24,12 @@ void draw_everything(HDC dc, void *dib, const std::string &bmp, int round)
     qafont_check("MAIN", "Arial", "B", 20, 0, 0, 0, 0, 0);
     qafont_check("MAIN", "Arial", "B", static_cast<uint16_t>(21 + round % 7), 0, 0, 0, 0, 0);
     qafont_check("SMALL", "Arial", "I", 12, 0, 1, 0, 0, 0);
-    qapen_check("GRID", PS_SOLID, static_cast<uint16_t>(1 + round % 3), 0, 0, 0);
-    qapen_check("FRAME", PS_DOT, 1, 255, 0, 0);
+    qapen_check("LEAKGRID", PS_SOLID, static_cast<uint16_t>(1 + round % 3), 0, 0, 0);
+    qapen_check("LEAKFRAM", PS_DOT, 1, 255, 0, 0);
     qa_drawlabel(dc, 10, 10, "m@t3@@ + @dT@b2", "MAIN", "SMALL", TA_BASELINE);
     qa_drawlabelw(dc, 10, 40, "\xE4@t2", "MAIN", "SMALL", TA_TOP);
-    qa_drawline(dc, 0, 0, 50, 50, "GRID");
-    qa_drawtable(dc, 5, 5, 10, 10, 3, 4, "GRID", "FRAME");
+    qa_drawline(dc, 0, 0, 50, 50, "LEAKGRID");
+    qa_drawtable(dc, 5, 5, 10, 10, 3, 4, "LEAKGRID", "LEAKFRAM");
     qa_dib_draw(dc, dib, 0, 0, 16, 0, round & 1);
     qa_dib_draw_file(dc, bmp.c_str(), 0, 0, 8, 8, 0);
     DeleteObject(qa_dib_create_palette(dib));
@@ -41,33 +39,47 @@ void draw_everything(HDC dc, void *dib, const std::string &bmp, int round)
 
 TEST(GdiObjects, NoObjectOrHeapBlockLeaksOverAThousandRounds)
 {
-    const std::string bmp = eight_bit_bmp();
+    const std::string bmp = kavo_test::temp_file("kavo_leak.bmp", kavo_test::bmp_file(4, 4, 8, 256, 9));
     void *dib = qa_dib_read(bmp.c_str());
     ASSERT_NE(dib, nullptr);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, 100, 100);
-    HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
-    HGDIOBJ old_font = GetCurrentObject(dc, OBJ_FONT);
-    draw_everything(dc, dib, bmp, 0); // the tables and the system font exist from here on
-    SelectObject(dc, old_font);
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    const DWORD before = gdi_objects();
-    const SIZE_T heap = heap_bytes_in_use();
-    ASSERT_GT(before, 0u) << "the objects are counted";
-
-    for (int round = 1; round <= 1000; ++round) {
-        draw_everything(dc, dib, bmp, round); // round 1000 ends in the language of round 0
-        SelectObject(dc, old_font);
-        SelectObject(dc, GetStockObject(BLACK_PEN));
+    kavo_test::Surface s(100, 100);
+    const HGDIOBJ font = GetCurrentObject(s.dc, OBJ_FONT);
+    DWORD before = 0;
+    SIZE_T heap = 0;
+    for (int round = 0; round <= 1000; ++round) { // round 1000 ends in the language of round 0
+        draw_everything(s.dc, dib, bmp, round);
+        SelectObject(s.dc, font);
+        SelectObject(s.dc, GetStockObject(BLACK_PEN));
+        if (round == 0) { // the tables and the system font exist from here on
+            before = gdi_objects();
+            heap = kavo_test::heap_bytes_in_use();
+        }
     }
+    ASSERT_GT(before, 0u) << "the objects are counted";
     EXPECT_EQ(gdi_objects(), before);
-    EXPECT_LT(static_cast<ptrdiff_t>(heap_bytes_in_use() - heap), 16 * 1024) << "64 bytes a round would be 64000";
-
+    EXPECT_LT(static_cast<ptrdiff_t>(kavo_test::heap_bytes_in_use() - heap), 16 * 1024)
+        << "64 bytes a round would be 64000";
     qafont_release_systemfont();
-    SelectObject(dc, old_bitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
     qa_dib_release(dib);
+}
+
+TEST(GdiObjects, UnloadingTheModuleDeletesItsNamedFontsAndPens)
+{
+    // A copy of its own: a second load of the same file is the same instance.
+    char original[MAX_PATH];
+    GetModuleFileNameA(GetModuleHandleA("KavoApi.dll"), original, MAX_PATH);
+    const std::string copy = kavo_test::temp_path("KavoApiUnload.dll");
+    ASSERT_TRUE(CopyFileA(original, copy.c_str(), FALSE));
+    const DWORD before = gdi_objects();
+    HMODULE module = LoadLibraryA(copy.c_str());
+    ASSERT_NE(module, nullptr);
+    const auto font = reinterpret_cast<decltype(&qafont_check)>(reinterpret_cast<void *>(GetProcAddress(module, "qafont_check")));
+    const auto pen = reinterpret_cast<decltype(&qapen_check)>(reinterpret_cast<void *>(GetProcAddress(module, "qapen_check")));
+    ASSERT_EQ(font("U", "Arial", "", 30, 0, 0, 0, 0, 0), 1);
+    ASSERT_EQ(pen("U", PS_SOLID, 3, 0, 0, 0), 0);
+    FreeLibrary(module);
+    EXPECT_EQ(gdi_objects(), before);
+    DeleteFileA(copy.c_str());
 }
 
 } // namespace

@@ -1,9 +1,11 @@
-// Image files in the temporary folder and memory surfaces to draw on
-// (host tests only).
+// Image files in the temporary folder and memory surfaces to draw on, for
+// the host tests.
 #pragma once
 
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -21,39 +23,34 @@ inline std::string temp_file(const char *name, const Bytes &contents)
     return path;
 }
 
-// A BMP file: 40-byte header, `colours` grey table entries (colours-used
-// field as given), rows of `fill`.  size_field 0 means the true size.
-inline Bytes bmp_file(int width, int height, int bits, uint32_t colours_used, int table_entries, uint8_t fill,
-                      uint32_t size_field = 0)
+// A BMP file: 40-byte header, `table_entries` grey colour table entries
+// (colours-used field 0), rows of `fill`.  size_field 0 means the true size.
+inline Bytes bmp_file(int width, int height, int bits, int table_entries, uint8_t fill, uint32_t size_field = 0)
 {
-    const int row = (width * bits + 31) / 32 * 4;
-    const uint32_t size = 14 + 40 + 4 * table_entries + row * height;
+    const uint32_t row = static_cast<uint32_t>((width * bits + 31) / 32 * 4);
+    const uint32_t rows_at = 14 + 40 + 4 * static_cast<uint32_t>(table_entries);
+    const uint32_t rows_size = row * static_cast<uint32_t>(height);
     Bytes b = {'B', 'M'};
-    append32(b, size_field ? size_field : size);
-    append32(b, 0);
-    append32(b, 14 + 40 + 4 * table_entries);
-    append32(b, 40);
-    append32(b, static_cast<uint32_t>(width));
-    append32(b, static_cast<uint32_t>(height));
+    for (uint32_t v : {size_field ? size_field : rows_at + rows_size, 0u, rows_at, 40u, static_cast<uint32_t>(width),
+                       static_cast<uint32_t>(height)})
+        append32(b, v);
     append16(b, 1);
     append16(b, static_cast<unsigned>(bits));
-    append32(b, 0);
-    append32(b, static_cast<uint32_t>(row * height));
-    append32(b, 2835);
-    append32(b, 2835);
-    append32(b, colours_used);
-    append32(b, 0);
+    for (uint32_t v : {0u, rows_size, 2835u, 2835u, 0u, 0u})
+        append32(b, v);
     for (int i = 0; i < table_entries; ++i)
         append32(b, static_cast<uint32_t>(i * 0x010101));
-    b.insert(b.end(), static_cast<std::size_t>(row * height), fill);
+    b.insert(b.end(), rows_size, fill);
     return b;
 }
 
+// A white bitmap selected into a memory device context.
 struct Surface {
+    int width, height;
     HDC dc;
     HBITMAP bitmap;
     HGDIOBJ old;
-    Surface(int w, int h)
+    Surface(int w, int h) : width(w), height(h)
     {
         HDC screen = GetDC(nullptr);
         dc = CreateCompatibleDC(screen);
@@ -69,7 +66,19 @@ struct Surface {
         DeleteObject(bitmap);
         DeleteDC(dc);
     }
-    bool red(int x, int y) const { return GetPixel(dc, x, y) == RGB(255, 0, 0); }
+    // Left, top, right and bottom of the pixels darker than mid-grey, so
+    // that smoothed edges count once; {width, height, 0, 0} when none.
+    std::array<int, 4> dark_box() const
+    {
+        std::array<int, 4> box = {width, height, 0, 0};
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const COLORREF p = GetPixel(dc, x, y);
+                if (GetRValue(p) + GetGValue(p) + GetBValue(p) < 384)
+                    box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x + 1), std::max(box[3], y + 1)};
+            }
+        return box;
+    }
 };
 
 } // namespace kavo_test
