@@ -9,12 +9,11 @@
 
 namespace kavo_test {
 
-class CappedHeap final : public kavo::BlockAllocator {
-public:
-    explicit CappedHeap(std::size_t limit) : limit_(limit) {}
+struct CappedHeap final : kavo::BlockAllocator {
+    explicit CappedHeap(std::size_t cap) : limit(cap) {}
     void *allocate(std::size_t size) override
     {
-        if (size > limit_)
+        if (size > limit)
             return nullptr;
         ++live;
         return std::malloc(size);
@@ -24,10 +23,8 @@ public:
         --live;
         std::free(block);
     }
+    const std::size_t limit;
     int live = 0;
-
-private:
-    std::size_t limit_;
 };
 
 } // namespace kavo_test
