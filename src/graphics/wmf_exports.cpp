@@ -44,7 +44,12 @@ extern "C" int32_t WINAPI qa_wmf_draw(HDC hdc, HMETAFILE metafile, int32_t left,
         SetViewportOrgEx(hdc, viewport_origin.x, viewport_origin.y, nullptr);
         SetViewportExtEx(hdc, viewport_extent.cx, viewport_extent.cy, nullptr);
         SetWindowOrgEx(hdc, window_origin.x, window_origin.y, nullptr);
-        return static_cast<int32_t>(SetWindowExtEx(hdc, window_extent.cx, window_extent.cy, nullptr));
+        const auto restored = static_cast<int32_t>(SetWindowExtEx(hdc, window_extent.cx, window_extent.cy, nullptr));
+        // An isotropic DC shrinks its viewport to the window's aspect when
+        // the window extent is set, which undoes the viewport just restored.
+        if (map_mode == MM_ISOTROPIC)
+            SetViewportExtEx(hdc, viewport_extent.cx, viewport_extent.cy, nullptr);
+        return restored;
     });
 }
 

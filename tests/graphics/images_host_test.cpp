@@ -253,9 +253,11 @@ TEST(Wmf, DrawingFillsTheRectangleAndRestoresTheMappingAndTheClipboardGetsACopy)
     HMETAFILE metafile = qa_wmf_read(path.c_str(), &aspect);
     ASSERT_NE(metafile, nullptr);
     EXPECT_FLOAT_EQ(aspect, 0.5f);
-    // An identity mapping of its own: the drawing is read through it.
+    // An identity mapping of its own: the drawing is read through it.  An
+    // isotropic one, because that mode adjusts the viewport when the window
+    // extent is set.
     Surface surface(200, 200);
-    SetMapMode(surface.dc, MM_ANISOTROPIC);
+    SetMapMode(surface.dc, MM_ISOTROPIC);
     SetWindowExtEx(surface.dc, 3, 5, nullptr);
     SetViewportExtEx(surface.dc, 3, 5, nullptr);
     SetWindowOrgEx(surface.dc, 1, 2, nullptr);
