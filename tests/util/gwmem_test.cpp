@@ -1,8 +1,6 @@
-// Failures of the memory blocks and growable arrays reach their callers as
-// null blocks and codes (the module sets no error hook, so no report text is
-// ever seen) and leave no block locked.  Blocks hosts free, and arrays that
-// grow in order, are seen through the language list a host reads; clipboard
-// blocks through the clipboard.
+// Failures of the memory blocks and arrays reach their callers as null and
+// codes (no report text is seen: the module sets no error hook).  Blocks that
+// hosts free, and arrays that grow, are seen through the language list.
 #include <gtest/gtest.h>
 
 #include <vector>
