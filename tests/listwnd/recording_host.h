@@ -21,14 +21,11 @@ struct RecordingHost : kavo::GridHost {
 
     int ask(int code, int record, int column) override
     {
-        if (code == kavo::kGetNRec)
-            return records;
-        if (code == kavo::kGetNCell)
-            return cells;
         if (code == kavo::kCanSelect)
             return refused.count({record, column}) ? 1 : 0;
-        note("cb " + std::to_string(code) + " " + std::to_string(record) + " " + std::to_string(column));
-        return 0;
+        if (code != kavo::kGetNRec && code != kavo::kGetNCell)
+            note("cb " + std::to_string(code) + " " + std::to_string(record) + " " + std::to_string(column));
+        return code == kavo::kGetNRec ? records : code == kavo::kGetNCell ? cells : 0;
     }
     void report(const char *text) override { note(std::string("report ") + text); }
     kavo::Size client_size() override { return client; }
@@ -40,10 +37,7 @@ struct RecordingHost : kavo::GridHost {
     void repaint() override { note("repaint"); }
     void update_now() override { note("update"); }
     void take_focus() override { note("focus"); }
-    void set_scroll_pos(bool vertical, int position) override
-    {
-        note(std::string(vertical ? "vpos " : "hpos ") + std::to_string(position));
-    }
+    void set_scroll_pos(bool vertical, int at) override { note((vertical ? "vpos " : "hpos ") + std::to_string(at)); }
     void sync_linked() override { note("sync"); }
     bool shift_held() override { return shift; }
     bool ctrl_held() override { return ctrl; }
