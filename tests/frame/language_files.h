@@ -15,26 +15,12 @@ struct LanguageFiles {
     std::string table, data, index;
     DWORD exit_code = 1;
 
-    bool exist() const
-    {
-        return GetFileAttributesA(data.c_str()) != INVALID_FILE_ATTRIBUTES &&
-               GetFileAttributesA(index.c_str()) != INVALID_FILE_ATTRIBUTES;
-    }
     void remove() const
     {
-        DeleteFileA(table.c_str());
-        DeleteFileA(data.c_str());
-        DeleteFileA(index.c_str());
+        for (const std::string *file : {&table, &data, &index})
+            DeleteFileA(file->c_str());
     }
 };
-
-inline std::string beside_test(const char *file)
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path);
-    return dir.substr(0, dir.find_last_of("\\/") + 1) + file;
-}
 
 // Writes `tsv` and runs langdb on it; the outputs are named after `name` in
 // the temporary folder.
@@ -43,8 +29,11 @@ inline LanguageFiles run_langdb(const std::string &tsv, const std::string &name)
     LanguageFiles files{temp_path(name + ".tsv"), temp_path(name + ".dat"), temp_path(name + ".idx")};
     files.remove();
     std::ofstream(files.table, std::ios::binary) << tsv;
-    std::string command = "\"" + beside_test("langdb.exe") + "\" \"" + files.table + "\" \"" + files.data +
-                          "\" \"" + files.index + "\"";
+    char tool[MAX_PATH];
+    GetModuleFileNameA(nullptr, tool, MAX_PATH);
+    std::string command(tool);
+    command = "\"" + command.substr(0, command.find_last_of("\\/") + 1) + "langdb.exe\" \"" + files.table +
+              "\" \"" + files.data + "\" \"" + files.index + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

@@ -13,8 +13,6 @@
 
 namespace {
 
-using kavo_test::DialogWatch;
-
 class QcqTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -31,11 +29,12 @@ protected:
     kavo_test::LanguageFiles files_;
 };
 
-TEST_F(QcqTest, TheHostReadsThroughTheHandle)
+TEST_F(QcqTest, HostReadsThroughTheHandleWhichClosesOnlyAtTheLastClose)
 {
     const int16_t handle = qcq_openDOS();
     ASSERT_GE(handle, 0);
     EXPECT_EQ(handle, qcq_handle());
+    EXPECT_EQ(qcq_openDOS(), handle);
     const int32_t key = 42;
     qbrec *record = qbfindrec(handle, "S", &key, 0);
     ASSERT_NE(record, nullptr);
@@ -44,40 +43,26 @@ TEST_F(QcqTest, TheHostReadsThroughTheHandle)
     EXPECT_STREQ(text, "four two");
     qbreleaserec(record);
     qcq_closeDOS();
-    EXPECT_EQ(qbfileisopen(handle), 0);
-}
-
-TEST_F(QcqTest, NestedReadsCloseOnlyAtTheLastClose)
-{
-    const int16_t handle = qcq_handle();
-    qcq_openDOS();
-    qcq_openDOS();
-    qcq_closeDOS();
     EXPECT_NE(qbfileisopen(handle), 0);
     qcq_closeDOS();
     EXPECT_EQ(qbfileisopen(handle), 0);
 
-    // Update while reading: reading is closed first, the count stays.
     qcq_openDOS();
-    EXPECT_EQ(qcq_open_for_update(), handle);
-    EXPECT_NE(qbfileisopen(handle), 0);
+    EXPECT_EQ(qcq_open_for_update(), handle) << "update while reading";
     qcq_closeDOStotally();
     EXPECT_EQ(qbfileisopen(handle), 0);
 }
 
-TEST_F(QcqTest, MissingOrDamagedFilesShowTheirMessage)
+TEST_F(QcqTest, FailedInitDropsTheDatabaseAndDamageShowsOnReading)
 {
-    // The opening messages are shared with the language database and tested
-    // there; a failed init drops the previous database already.
     {
-        DialogWatch watch;
+        kavo_test::DialogWatch watch; // the opening messages are the language database's
         EXPECT_EQ(qcq_init(files_.data.c_str(), (files_.index + ".missing").c_str()), -1);
         EXPECT_EQ(qcq_handle(), -1);
     }
-    // Opened while good, damaged before reading.
     ASSERT_EQ(qcq_init(files_.data.c_str(), files_.index.c_str()), 0);
     std::ofstream(files_.index, std::ios::binary | std::ios::trunc) << "VMINDX01";
-    DialogWatch watch;
+    kavo_test::DialogWatch watch;
     EXPECT_EQ(qcq_openDOS(), -1);
     ASSERT_EQ(watch.seen().size(), 1u);
     EXPECT_EQ(watch.seen()[0].message(), "Cannot read qcq file");
