@@ -1,46 +1,26 @@
-// Unit-aware edit and static controls on a real dialog made from a template
-// in memory.
+// Unit-aware edit and static controls in a real window with child controls.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
-#include <vector>
 
 #include "kavoapi.h"
 #include "support/dialog_watch.h"
 
 namespace {
 
-enum : WORD { kEdit = 101, kLabel = 102, kStatic = 103, kOther = 104 };
-
-// A dialog from an in-memory template: edit controls 101, 103 and 104 and
-// the static 102 (each item DWORD-aligned, class given by atom, no title).
-INT_PTR CALLBACK plain_dialog_proc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
-
-HWND create_value_dialog()
-{
-    std::vector<WORD> t = {LOWORD(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_VISIBLE),
-                           HIWORD(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_VISIBLE), 0, 0, 4, 10, 10, 200, 100,
-                           0, 0, 0};
-    const struct {
-        WORD id, class_atom, y;
-    } items[] = {{kEdit, 0x0081, 5}, {kLabel, 0x0082, 25}, {kStatic, 0x0081, 45}, {kOther, 0x0081, 65}};
-    for (const auto &item : items) {
-        t.resize((t.size() + 1) / 2 * 2);
-        const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL;
-        t.insert(t.end(), {LOWORD(style), HIWORD(style), 0, 0, 5, item.y, 80, 12, item.id, 0xFFFF, item.class_atom,
-                           0, 0});
-    }
-    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE *>(t.data()), nullptr,
-                                      plain_dialog_proc, 0);
-}
+enum : int { kEdit = 101, kLabel = 102, kStatic = 103, kOther = 104 };
 
 class UnitControls : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dialog_ = create_value_dialog();
+        dialog_ = CreateWindowExA(0, "STATIC", "values", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                  nullptr, nullptr, nullptr);
         ASSERT_NE(dialog_, nullptr);
+        // kStatic is an edit too, so that a length limit set on it would show.
+        for (int id : {kEdit, kLabel, kStatic, kOther})
+            CreateWindowExA(0, id == kLabel ? "STATIC" : "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 5, id % 100 * 20,
+                            80, 16, dialog_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
         SetForegroundWindow(dialog_);
         SetFocus(GetDlgItem(dialog_, kOther));
         unit_set_system("SI");
@@ -51,6 +31,7 @@ protected:
         unit_set_system("NORDIC");
     }
     std::string text(int id) const { return kavo_test::item_text(dialog_, id); }
+    LRESULT limit(int id) const { return SendDlgItemMessageA(dialog_, id, EM_GETLIMITTEXT, 0, 0); }
     int32_t read(const char *typed, float *out, int32_t property, float minimum, float maximum, int32_t warn = 0)
     {
         SetDlgItemTextA(dialog_, kEdit, typed);
@@ -59,27 +40,21 @@ protected:
     HWND dialog_ = nullptr;
 };
 
-TEST_F(UnitControls, SettersShowDisplayValueAndLabel)
+TEST_F(UnitControls, SettersShowDisplayValueAndLabelAndOnlyTheEditIsLimited)
 {
     unit_set_system("EURO");
     EXPECT_NE(unit_set_edit(dialog_, kEdit, kLabel, 12, 1.0f), 0);
-    EXPECT_EQ(text(kEdit), "4");
-    EXPECT_EQ(text(kLabel), "m\xB3/h");
-    EXPECT_EQ(SendDlgItemMessageA(dialog_, kEdit, EM_GETLIMITTEXT, 0, 0), 16);
-
-    // No label control: the label is left alone.
+    EXPECT_EQ(text(kEdit) + " " + text(kLabel), "4 m\xB3/h");
+    EXPECT_EQ(limit(kEdit), 16);
     SetDlgItemTextA(dialog_, kLabel, "x");
     unit_set_edit(dialog_, kEdit, 0, 20, 21.26f);
-    EXPECT_EQ(text(kEdit), "21.3");
-    EXPECT_EQ(text(kLabel), "x");
+    EXPECT_EQ(text(kEdit) + " " + text(kLabel), "21.3 x") << "no label control: the label is left alone";
 
-    // The static form leaves the length limit alone.
-    const LRESULT limit = SendDlgItemMessageA(dialog_, kStatic, EM_GETLIMITTEXT, 0, 0);
+    const LRESULT static_limit = limit(kStatic);
     unit_set_system("US");
     EXPECT_NE(unit_set_static(dialog_, kStatic, kLabel, 20, 20.0f), 0);
-    EXPECT_EQ(text(kStatic), "68.0");
-    EXPECT_EQ(text(kLabel), "\xB0" "F");
-    EXPECT_EQ(SendDlgItemMessageA(dialog_, kStatic, EM_GETLIMITTEXT, 0, 0), limit);
+    EXPECT_EQ(text(kStatic) + " " + text(kLabel), "68.0 \xB0" "F");
+    EXPECT_EQ(limit(kStatic), static_limit);
     EXPECT_NE(unit_set_static_label(dialog_, kLabel, 31), 0);
     EXPECT_EQ(text(kLabel), "ft\xB2");
 }
