@@ -1,11 +1,16 @@
-// Module-wide settings as a host sees them through the DLL.  The order of
-// the tests matters for the first one: it checks the state right after load.
+// Module-wide settings as a host sees them through the DLL: paths and modes,
+// and the values of the user's profile in the registry of the run's private
+// Wine prefix with the unit system and the default room read from them.  The
+// first test checks the state right after load, so it stays first.
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <cstring>
 #include <string>
 
 #include "kavoapi.h"
+#include "support/dialog_watch.h"
 
 namespace {
 
@@ -41,9 +46,6 @@ TEST(ModuleSettings, InitPathsCutsOverlongTexts)
     EXPECT_EQ(ini_file_name(), std::string(299, 'p'));
     qa_init_paths(nullptr, nullptr, nullptr, nullptr, nullptr);
     EXPECT_EQ(ini_file_name(), "");
-    qareg_set_kavo_branch_name(std::string(400, 'b').c_str());
-    qareg_set_kavo_branch_name(nullptr);
-    qareg_set_kavo_branch_name("Kavo");
 }
 
 TEST(ModuleResources, VersionInformationNamesTheDll)
@@ -60,6 +62,190 @@ TEST(ModuleResources, VersionInformationNamesTheDll)
     ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040904B0\\OriginalFilename",
                                reinterpret_cast<void **>(&name), &length));
     EXPECT_STREQ(name, "KavoApi.dll");
+}
+
+std::string profile_path(const char *branch)
+{
+    return std::string("SOFTWARE\\Norvane\\") + branch + "\\userProfile";
+}
+
+// `bytes` 0: the text and its terminator.
+void write_value(const std::string &path, const char *name, const char *data, DWORD bytes = 0)
+{
+    bytes = bytes ? bytes : static_cast<DWORD>(std::strlen(data) + 1);
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, path.c_str(), name, REG_SZ, data, bytes), ERROR_SUCCESS);
+}
+
+std::string read_value(const char *name)
+{
+    char data[2048] = "";
+    DWORD bytes = sizeof data;
+    if (RegGetValueA(HKEY_CURRENT_USER, profile_path("Kavo").c_str(), name, RRF_RT_REG_SZ, nullptr, data, &bytes) !=
+        ERROR_SUCCESS)
+        return "<missing>";
+    return data;
+}
+
+class Registry : public ::testing::Test {
+protected:
+    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Norvane"); }
+    void TearDown() override
+    {
+        qareg_set_kavo_branch_name("Kavo");
+        unit_set_system("NORDIC");
+    }
+};
+
+TEST_F(Registry, ValuesAreNeverReadPastTheSizeAndComeBackTerminated)
+{
+    qareg_key key, expected = {};
+    std::memset(&key, 0xCC, sizeof key);
+    qareg_init("Norvane", "Br", "Gr", "v", &key);
+    std::strcpy(expected.path, "SOFTWARE\\Norvane\\Br\\Gr");
+    std::strcpy(expected.valueName, "v");
+    EXPECT_EQ(std::memcmp(&key, &expected, sizeof key), 0) << "the whole record is written";
+
+    char out[32] = "old";
+    EXPECT_EQ(qareg_get_data(HKEY_CURRENT_USER, &key, sizeof out, out), -1) << "no key";
+    EXPECT_STREQ(out, "");
+    ASSERT_EQ(qareg_set_data(HKEY_CURRENT_USER, &key, "0123456789"), 0) << "creates the key";
+    EXPECT_EQ(qareg_get_data(HKEY_CURRENT_USER, &key, sizeof out, out), 0);
+    EXPECT_STREQ(out, "0123456789");
+    qareg_key other_value = key;
+    std::strcpy(other_value.valueName, "w");
+    EXPECT_EQ(qareg_get_data(HKEY_CURRENT_USER, &other_value, sizeof out, out), -2) << "no value";
+    EXPECT_STREQ(out, "");
+
+    // Too long a value is never read past the size, which counts as 16 bits.
+    for (int32_t size : {5, 65536 + 8, 65535}) {
+        std::memset(out, '#', sizeof out);
+        EXPECT_EQ(qareg_get_data(HKEY_CURRENT_USER, &key, size, out), -2) << size;
+        EXPECT_EQ(out[9], '#') << size;
+    }
+    write_value(key.path, "raw", "abcd", 4);
+    std::strcpy(key.valueName, "raw");
+    std::memset(out, '#', sizeof out);
+    EXPECT_EQ(qareg_get_data(HKEY_CURRENT_USER, &key, 5, out), 0);
+    EXPECT_STREQ(out, "abcd") << "stored without its terminator";
+}
+
+TEST_F(Registry, NamedValuesLiveInTheUserProfileOfTheBranch)
+{
+    ASSERT_EQ(qareg_set_qbase_path("C:\\models"), 0);
+    EXPECT_EQ(read_value("QBasePath"), "C:\\models");
+    char out[300];
+    EXPECT_EQ(qareg_get_qbase_path(out, sizeof out), 0);
+    EXPECT_STREQ(out, "C:\\models");
+    EXPECT_EQ(qareg_get_qbase_path(out, 4), -1);
+    qareg_set_kavo_branch_name("Other");
+    EXPECT_EQ(qareg_get_qbase_path(out, sizeof out), -1);
+}
+
+// An ini file in the temporary folder with one key, written by the platform.
+std::string ini_file(const char *name, const char *section, const char *units)
+{
+    const std::string path = kavo_test::temp_path(name);
+    DeleteFileA(path.c_str());
+    WritePrivateProfileStringA(section, "Units", units, path.c_str());
+    return path;
+}
+
+TEST_F(Registry, UnitSystemFromRegistryThenIniFile)
+{
+    const std::string euro = ini_file("kavo_euro.ini", "SETTINGS", "EURO");
+    const std::string other = ini_file("kavo_other.ini", "OTHER", "US");
+    unit_set_system("US");
+    qa_init_paths("T", "", "", "", euro.c_str());
+    EXPECT_EQ(unit_get_system(), 1) << "no registry value: the ini key";
+    qa_init_paths("T", "", "", "", other.c_str());
+    EXPECT_EQ(unit_get_system(), 3) << "no ini key: NORDIC";
+
+    write_value(profile_path("Kavo"), "unitSystem", "us");
+    qa_init_paths("T", "", "", "", euro.c_str());
+    EXPECT_EQ(unit_get_system(), 4) << "the registry value comes first";
+    write_value(profile_path("Kavo"), "unitSystem", "");
+    unit_set_system("SI");
+    qa_init_paths("T", "", "", "", euro.c_str());
+    EXPECT_EQ(unit_get_system(), 0) << "a value naming nothing keeps the system; the ini key is not read";
+
+    qareg_set_kavo_branch_name("Ours");
+    write_value(profile_path("Ours"), "unitSystem", "EUROSPE");
+    qa_ini_modified();
+    EXPECT_EQ(unit_get_system(), 2) << "read again on request, with the branch of the moment";
+    qa_init_paths(nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
+// A copy of the DLL under a name of its own (a second load of one file is
+// the same instance): a module that has not read its default room yet.
+class FreshModule {
+public:
+    FreshModule() : copy_(kavo_test::temp_path("KavoApiFresh" + std::to_string(++loads_) + ".dll"))
+    {
+        char original[MAX_PATH];
+        GetModuleFileNameA(GetModuleHandleA("KavoApi.dll"), original, MAX_PATH);
+        CopyFileA(original, copy_.c_str(), FALSE);
+        module_ = LoadLibraryA(copy_.c_str());
+        FARPROC get = GetProcAddress(module_, "qa_get_default_room");
+        get_ = reinterpret_cast<decltype(get_)>(reinterpret_cast<void *>(get));
+        EXPECT_TRUE(get_ && module_ != GetModuleHandleA("KavoApi.dll"));
+    }
+    ~FreshModule()
+    {
+        FreeLibrary(module_);
+        DeleteFileA(copy_.c_str());
+    }
+    float length()
+    {
+        room r = {};
+        EXPECT_EQ(get_(&r), 0);
+        return r.rle;
+    }
+
+private:
+    static inline int loads_ = 0;
+    std::string copy_;
+    HMODULE module_ = nullptr;
+    decltype(&qa_get_default_room) get_ = nullptr;
+};
+
+// Which texts make a room is the core's; here the value is read from the
+// user's profile, or missing, once: later changes are not seen.
+TEST_F(Registry, DefaultRoomIsReadOncePerModuleFromTheProfileOrBuiltIn)
+{
+    FreshModule module;
+    EXPECT_EQ(module.length(), 10.0f) << "no value";
+    write_value(profile_path("Kavo"), "defaultRoom", "RLE=4.50|RAC=3|RRT=1");
+    EXPECT_EQ(module.length(), 10.0f) << "loaded once";
+    EXPECT_EQ(FreshModule().length(), 4.5f);
+}
+
+TEST_F(Registry, SetDefaultRoomIsStoredWithoutCodeAndNameAndTakenEvenWhenTooLong)
+{
+    room fits = {};
+    std::strcpy(fits.rcd, "R1");
+    std::strcpy(fits.rnm, "Meeting room");
+    fits.rle = 7.25f;
+    fits.rrt = 3;
+    ASSERT_EQ(qa_set_default_room(&fits), 0);
+    const std::string stored = read_value("defaultRoom");
+    EXPECT_EQ(stored.find("R1"), std::string::npos) << stored;
+    EXPECT_EQ(stored.find("Meeting"), std::string::npos);
+    EXPECT_EQ(FreshModule().length(), 7.25f);
+    EXPECT_EQ(qa_set_default_room(nullptr), -1);
+
+    // Long numbers and a long note: the last item, RRT, finds no room.
+    room too_long = {};
+    std::memset(too_long.rnt, 'n', 180);
+    too_long.rle = too_long.rwi = too_long.rhe = too_long.rhz = too_long.rdz = too_long.rts = too_long.rrs =
+        too_long.rtw = too_long.rrw = too_long.rpc = too_long.rph = too_long.rqr = too_long.rq2 = too_long.rq3 = 1e30f;
+    for (float &coefficient : too_long.ra)
+        coefficient = 1e30f;
+    too_long.rcs = too_long.rcw = too_long.rac = too_long.rrt = -32768;
+    EXPECT_EQ(qa_set_default_room(&too_long), -1);
+    EXPECT_EQ(read_value("defaultRoom"), stored);
+    room now = {};
+    EXPECT_EQ(qa_get_default_room(&now), 0);
+    EXPECT_EQ(now.rle, 1e30f) << "the module takes it all the same";
 }
 
 } // namespace

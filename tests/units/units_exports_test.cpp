@@ -1,6 +1,7 @@
-// Unit systems and value texts through the DLL: the values are the core's
-// (tested there); here the module's current system, the messages that
-// unknown ids raise, and the ends of the host's buffers.
+// Unit systems, value texts and unit-aware controls through the DLL: the
+// values are the core's (tested there); here the module's current system,
+// the messages that unknown ids raise and their owners, the ends of the
+// host's buffers, and what the controls in a real window show and read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,8 +28,6 @@ TEST_F(Units, SystemIsNordicUntilANameChoosesAnother)
     unit_set_system("eurospe");
     EXPECT_EQ(unit_get_system(), 2);
     EXPECT_EQ(unit_active_room_attenuation(), 4.0f);
-    unit_set_system("imperial");
-    EXPECT_EQ(unit_get_system(), 2) << "a name of none keeps the system";
 }
 
 TEST_F(Units, UnknownIdsRaiseTheirMessageInAnOwnerlessModuleBox)
@@ -74,6 +73,91 @@ TEST_F(Units, WideTextsStopAtTheHostsBuffer)
     EXPECT_EQ(unit_get_label_wsz(20, wide, sizeof wide), 3);
     EXPECT_EQ(std::wstring(wide), L"\u00B0F");
     EXPECT_EQ(unit_get_label_wsz(24, wide, 6), 0) << "Btu/h/ft@t2@@ does not fit 3 characters";
+}
+
+enum : int { kEdit = 101, kLabel = 102, kStatic = 103, kOther = 104 };
+
+class UnitControls : public Units {
+protected:
+    void SetUp() override
+    {
+        dialog_ = CreateWindowExA(0, "STATIC", "values", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                  nullptr, nullptr, nullptr);
+        ASSERT_NE(dialog_, nullptr);
+        // kStatic is an edit too, so that a length limit set on it would show.
+        for (int id : {kEdit, kLabel, kStatic, kOther})
+            CreateWindowExA(0, id == kLabel ? "STATIC" : "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 5,
+                            id % 100 * 20, 80, 16, dialog_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
+                            nullptr);
+        SetForegroundWindow(dialog_);
+        SetFocus(GetDlgItem(dialog_, kOther));
+        unit_set_system("SI");
+    }
+    void TearDown() override
+    {
+        DestroyWindow(dialog_);
+        Units::TearDown();
+    }
+    std::string text(int id) const { return kavo_test::item_text(dialog_, id); }
+    LRESULT limit(int id) const { return SendDlgItemMessageA(dialog_, id, EM_GETLIMITTEXT, 0, 0); }
+    int32_t read(const char *typed, float *out, int32_t property, float minimum, float maximum, int32_t warn = 0)
+    {
+        SetDlgItemTextA(dialog_, kEdit, typed);
+        return unit_get_edit(dialog_, kEdit, property, out, minimum, maximum, warn);
+    }
+    HWND dialog_ = nullptr;
+};
+
+TEST_F(UnitControls, SettersShowDisplayValueAndLabelAndOnlyTheEditIsLimited)
+{
+    unit_set_system("EURO");
+    EXPECT_NE(unit_set_edit(dialog_, kEdit, kLabel, 12, 1.0f), 0);
+    EXPECT_EQ(text(kEdit) + " " + text(kLabel), "4 m\xB3/h");
+    EXPECT_EQ(limit(kEdit), 16);
+    SetDlgItemTextA(dialog_, kLabel, "x");
+    unit_set_edit(dialog_, kEdit, 0, 20, 21.26f);
+    EXPECT_EQ(text(kEdit) + " " + text(kLabel), "21.3 x") << "no label control: the label is left alone";
+
+    const LRESULT static_limit = limit(kStatic);
+    unit_set_system("US");
+    EXPECT_NE(unit_set_static(dialog_, kStatic, kLabel, 20, 20.0f), 0);
+    EXPECT_EQ(text(kStatic) + " " + text(kLabel), "68.0 \xB0" "F");
+    EXPECT_EQ(limit(kStatic), static_limit);
+    EXPECT_NE(unit_set_static_label(dialog_, kLabel, 31), 0);
+    EXPECT_EQ(text(kLabel), "ft\xB2");
+}
+
+// How a typed text reads and the range's tolerance are the core's; here
+// the edit's text is read and the value stored in base units.
+TEST_F(UnitControls, TypedDisplayValueIsStoredInBaseUnits)
+{
+    unit_set_system("EURO");
+    float out = -1.0f;
+    EXPECT_EQ(read("7,2", &out, 12, 1.0f, 2.0f), 0);
+    EXPECT_FLOAT_EQ(out, 2.0f);
+}
+
+TEST_F(UnitControls, WarnLevelDecidesBeepFocusAndOwnedMessage)
+{
+    kavo_test::DialogWatch watch;
+    float out = 0;
+    // 0: silent; the focus stays where it was.
+    EXPECT_EQ(read("", &out, 25, 10.0f, 20.0f, 0), -1);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog_, kOther));
+    // 1: a beep and the focus, no message.
+    EXPECT_EQ(read("99", &out, 25, 10.0f, 20.0f, 1), -1);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog_, kEdit));
+    EXPECT_TRUE(watch.seen().empty());
+    // 2 and more: the accepted range in display units, owned by the dialog.
+    SetFocus(GetDlgItem(dialog_, kOther));
+    unit_set_system("EURO");
+    EXPECT_EQ(read("100", &out, 12, 1.0f, 2.0f, 5), -1);
+    ASSERT_EQ(watch.seen().size(), 1u);
+    EXPECT_EQ(watch.seen()[0].message(), "4 ... 7 m\xB3/h");
+    EXPECT_EQ(watch.seen()[0].owner, dialog_);
+    EXPECT_EQ(watch.seen()[0].caption, "Kavo");
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog_, kEdit));
+    EXPECT_EQ(out, 0.0f) << "untouched on failure";
 }
 
 } // namespace
