@@ -57,13 +57,19 @@ protected:
         ASSERT_EQ(files_.exit_code, 0u);
     }
     static void TearDownTestSuite() { files_.remove(); }
+    // Both databases open the demo texts.
     void SetUp() override
     {
         qa_init_paths("Demo", "", "", "", "");
         ASSERT_EQ(qlg_init(files_.data.c_str(), files_.index.c_str()), 0);
+        ASSERT_EQ(qcq_init(files_.data.c_str(), files_.index.c_str()), 0);
         qlg_set_language("English");
     }
-    void TearDown() override { qlg_release(); }
+    void TearDown() override
+    {
+        qlg_release();
+        qcq_release();
+    }
 
     static kavo_test::LanguageFiles files_;
 };
@@ -128,22 +134,29 @@ TEST_F(LanguageTest, SapLanguageCopiesLeaveTheCurrentLanguage)
     EXPECT_EQ(qlg_get_language_id(), 1512);
 }
 
-TEST_F(LanguageTest, NestedReadsKeepTheFileOpenUntilTheLastClose)
+TEST_F(LanguageTest, NestedReadsOfEitherDatabaseKeepItOpenUntilTheLastClose)
 {
-    const int16_t handle = qlg_openDOS();
-    ASSERT_GE(handle, 0);
-    EXPECT_EQ(qlg_openDOS(), handle);
-    char out[20];
-    EXPECT_STREQ(qlg_copy(out, 2001, sizeof out), "OK"); // a lookup inside keeps it open
-    qlg_closeDOS();
-    EXPECT_NE(qbfileisopen(handle), 0);
-    qlg_closeDOS();
-    EXPECT_EQ(qbfileisopen(handle), 0);
-
-    for (int i = 0; i < 3; ++i)
-        qlg_openDOS();
-    qlg_closeDOStotally();
-    EXPECT_EQ(qbfileisopen(handle), 0);
+    const struct {
+        int16_t(WINAPI *open)();
+        void(WINAPI *close)();
+        void(WINAPI *close_totally)();
+    } databases[] = {{qlg_openDOS, qlg_closeDOS, qlg_closeDOStotally},
+                     {qcq_openDOS, qcq_closeDOS, qcq_closeDOStotally}};
+    for (const auto &database : databases) {
+        const int16_t handle = database.open();
+        ASSERT_GE(handle, 0);
+        EXPECT_EQ(database.open(), handle);
+        char out[20];
+        EXPECT_STREQ(qlg_copy(out, 2001, sizeof out), "OK"); // a lookup inside keeps the language file open
+        database.close();
+        EXPECT_NE(qbfileisopen(handle), 0);
+        database.close();
+        EXPECT_EQ(qbfileisopen(handle), 0);
+        for (int i = 0; i < 3; ++i)
+            database.open();
+        database.close_totally();
+        EXPECT_EQ(qbfileisopen(handle), 0);
+    }
 }
 
 TEST_F(LanguageTest, AllLanguagesFrom1510InIdOrderInBlocksTheHostFrees)
@@ -203,57 +216,37 @@ TEST_F(LanguageTest, MessageBoxesShowTheTextOrTheFallbackAndReturnTheButton)
     EXPECT_TRUE(watch.seen()[0].visible(IDCANCEL));
 }
 
-class QcqTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        files_ = kavo_test::run_langdb("id\t1512:English\n42\tfour two\n", "kavo_qcq");
-        ASSERT_EQ(files_.exit_code, 0u);
-        ASSERT_EQ(qcq_init(files_.data.c_str(), files_.index.c_str()), 0);
-    }
-    void TearDown() override
-    {
-        qcq_release();
-        files_.remove();
-    }
-    kavo_test::LanguageFiles files_;
-};
-
-TEST_F(QcqTest, HostReadsThroughTheHandleWhichClosesOnlyAtTheLastClose)
+TEST_F(LanguageTest, HostReadsQcqThroughItsHandleAlsoForUpdateWhileReading)
 {
     const int16_t handle = qcq_openDOS();
-    ASSERT_GE(handle, 0);
-    EXPECT_EQ(handle, qcq_handle());
-    EXPECT_EQ(qcq_openDOS(), handle);
-    const int32_t key = 42;
+    ASSERT_EQ(handle, qcq_handle());
+    const int32_t key = 2001;
     qbrec *record = qbfindrec(handle, "S", &key, 0);
     ASSERT_NE(record, nullptr);
     char text[20];
-    EXPECT_NE(qbcopyatt(handle, record, 1512, nullptr, text, sizeof text), 0);
-    EXPECT_STREQ(text, "four two");
+    EXPECT_NE(qbcopyatt(handle, record, 1513, nullptr, text, sizeof text), 0);
+    EXPECT_STREQ(text, "Jawohl");
     qbreleaserec(record);
-    qcq_closeDOS();
+    EXPECT_EQ(qcq_open_for_update(), handle);
     EXPECT_NE(qbfileisopen(handle), 0);
-    qcq_closeDOS();
-    EXPECT_EQ(qbfileisopen(handle), 0);
-
-    qcq_openDOS();
-    EXPECT_EQ(qcq_open_for_update(), handle) << "update while reading";
     qcq_closeDOStotally();
     EXPECT_EQ(qbfileisopen(handle), 0);
 }
 
-TEST_F(QcqTest, FailedInitDropsTheDatabaseAndDamageShowsOnReading)
+TEST_F(LanguageTest, FailedQcqInitDropsTheDatabaseAndDamageShowsOnReading)
 {
     {
         DialogWatch watch; // the opening messages are the language database's
         EXPECT_EQ(qcq_init(files_.data.c_str(), (files_.index + ".missing").c_str()), -1);
         EXPECT_EQ(qcq_handle(), -1);
     }
-    ASSERT_EQ(qcq_init(files_.data.c_str(), files_.index.c_str()), 0);
-    std::ofstream(files_.index, std::ios::binary | std::ios::trunc) << "VMINDX01";
+    const kavo_test::LanguageFiles damaged = kavo_test::run_langdb("id\t1512:English\n1\tone\n", "kavo_qcq");
+    ASSERT_EQ(qcq_init(damaged.data.c_str(), damaged.index.c_str()), 0);
+    std::ofstream(damaged.index, std::ios::binary | std::ios::trunc) << "VMINDX01";
     DialogWatch watch;
     EXPECT_EQ(qcq_openDOS(), -1);
+    qcq_release();
+    damaged.remove();
     ASSERT_EQ(watch.seen().size(), 1u);
     EXPECT_EQ(watch.seen()[0].message(), "Cannot read qcq file");
     EXPECT_EQ(watch.seen()[0].caption, "Kavo");

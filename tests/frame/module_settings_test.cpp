@@ -7,7 +7,9 @@
 #include <windows.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "kavoapi.h"
 #include "support/dialog_watch.h"
@@ -141,19 +143,11 @@ TEST_F(Registry, NamedValuesLiveInTheUserProfileOfTheBranch)
     EXPECT_EQ(qareg_get_qbase_path(out, sizeof out), -1);
 }
 
-// An ini file in the temporary folder with one key, written by the platform.
-std::string ini_file(const char *name, const char *section, const char *units)
-{
-    const std::string path = kavo_test::temp_path(name);
-    DeleteFileA(path.c_str());
-    WritePrivateProfileStringA(section, "Units", units, path.c_str());
-    return path;
-}
-
 TEST_F(Registry, UnitSystemFromRegistryThenIniFile)
 {
-    const std::string euro = ini_file("kavo_euro.ini", "SETTINGS", "EURO");
-    const std::string other = ini_file("kavo_other.ini", "OTHER", "US");
+    const std::string euro = kavo_test::temp_path("kavo_euro.ini"), other = kavo_test::temp_path("kavo_other.ini");
+    WritePrivateProfileStringA("SETTINGS", "Units", "EURO", euro.c_str());
+    WritePrivateProfileStringA("OTHER", "Units", "US", other.c_str());
     unit_set_system("US");
     qa_init_paths("T", "", "", "", euro.c_str());
     EXPECT_EQ(unit_get_system(), 1) << "no registry value: the ini key";
@@ -175,48 +169,39 @@ TEST_F(Registry, UnitSystemFromRegistryThenIniFile)
     qa_init_paths(nullptr, nullptr, nullptr, nullptr, nullptr);
 }
 
-// A copy of the DLL under a name of its own (a second load of one file is
-// the same instance): a module that has not read its default room yet.
-class FreshModule {
-public:
-    FreshModule() : copy_(kavo_test::temp_path("KavoApiFresh" + std::to_string(++loads_) + ".dll"))
-    {
-        char original[MAX_PATH];
-        GetModuleFileNameA(GetModuleHandleA("KavoApi.dll"), original, MAX_PATH);
-        CopyFileA(original, copy_.c_str(), FALSE);
-        module_ = LoadLibraryA(copy_.c_str());
-        FARPROC get = GetProcAddress(module_, "qa_get_default_room");
-        get_ = reinterpret_cast<decltype(get_)>(reinterpret_cast<void *>(get));
-        EXPECT_TRUE(get_ && module_ != GetModuleHandleA("KavoApi.dll"));
+// The default room's length read twice, with `between` run in between, by
+// a module that has not read it yet: a copy of the DLL under a name of its
+// own, since a second load of one file is the same instance.
+std::pair<float, float> fresh_module_lengths(const std::function<void()> &between = [] {})
+{
+    static int loads = 0;
+    char original[MAX_PATH];
+    GetModuleFileNameA(GetModuleHandleA("KavoApi.dll"), original, MAX_PATH);
+    const std::string copy = kavo_test::temp_path("KavoApiFresh" + std::to_string(++loads) + ".dll");
+    CopyFileA(original, copy.c_str(), FALSE);
+    const HMODULE module = LoadLibraryA(copy.c_str());
+    const auto get = reinterpret_cast<decltype(&qa_get_default_room)>(
+        reinterpret_cast<void *>(GetProcAddress(module, "qa_get_default_room")));
+    EXPECT_TRUE(get && module != GetModuleHandleA("KavoApi.dll"));
+    room first = {}, second = {};
+    if (get && get(&first) == 0) {
+        between();
+        get(&second);
     }
-    ~FreshModule()
-    {
-        FreeLibrary(module_);
-        DeleteFileA(copy_.c_str());
-    }
-    float length()
-    {
-        room r = {};
-        EXPECT_EQ(get_(&r), 0);
-        return r.rle;
-    }
-
-private:
-    static inline int loads_ = 0;
-    std::string copy_;
-    HMODULE module_ = nullptr;
-    decltype(&qa_get_default_room) get_ = nullptr;
-};
+    FreeLibrary(module);
+    DeleteFileA(copy.c_str());
+    return {first.rle, second.rle};
+}
 
 // Which texts make a room is the core's; here the value is read from the
 // user's profile, or missing, once: later changes are not seen.
 TEST_F(Registry, DefaultRoomIsReadOncePerModuleFromTheProfileOrBuiltIn)
 {
-    FreshModule module;
-    EXPECT_EQ(module.length(), 10.0f) << "no value";
-    write_value(profile_path("Kavo"), "defaultRoom", "RLE=4.50|RAC=3|RRT=1");
-    EXPECT_EQ(module.length(), 10.0f) << "loaded once";
-    EXPECT_EQ(FreshModule().length(), 4.5f);
+    const auto lengths =
+        fresh_module_lengths([] { write_value(profile_path("Kavo"), "defaultRoom", "RLE=4.50|RAC=3|RRT=1"); });
+    EXPECT_EQ(lengths.first, 10.0f) << "no value";
+    EXPECT_EQ(lengths.second, 10.0f) << "loaded once";
+    EXPECT_EQ(fresh_module_lengths().first, 4.5f);
 }
 
 TEST_F(Registry, SetDefaultRoomIsStoredWithoutCodeAndNameAndTakenEvenWhenTooLong)
@@ -230,7 +215,7 @@ TEST_F(Registry, SetDefaultRoomIsStoredWithoutCodeAndNameAndTakenEvenWhenTooLong
     const std::string stored = read_value("defaultRoom");
     EXPECT_EQ(stored.find("R1"), std::string::npos) << stored;
     EXPECT_EQ(stored.find("Meeting"), std::string::npos);
-    EXPECT_EQ(FreshModule().length(), 7.25f);
+    EXPECT_EQ(fresh_module_lengths().first, 7.25f);
     EXPECT_EQ(qa_set_default_room(nullptr), -1);
 
     // Long numbers and a long note: the last item, RRT, finds no room.
