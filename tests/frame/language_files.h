@@ -41,8 +41,7 @@ inline LanguageFiles run_langdb(const std::string &tsv, const std::string &name)
 }
 
 // The texts the module's own dialogs use, in two languages, and a few more.
-inline const char *kDemoTable = "# demo texts\n"
-                                "id\t1505:Old\t1512:English\t1513:Deutsch\t1516:Francais\n"
+inline const char *kDemoTable = "id\t1505:Old\t1512:English\t1513:Deutsch\t1516:Francais\n"
                                 "0\tzero\tzero\tnull\n"
                                 "100\t\tWidth|mm\tBreite|mm\n"
                                 "101\t\tHeight\tHoehe\n"
