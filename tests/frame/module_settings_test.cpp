@@ -64,10 +64,7 @@ TEST(ModuleResources, VersionInformationNamesTheDll)
     EXPECT_STREQ(name, "KavoApi.dll");
 }
 
-std::string profile_path(const char *branch)
-{
-    return std::string("SOFTWARE\\Norvane\\") + branch + "\\userProfile";
-}
+const char *kProfile = "SOFTWARE\\Norvane\\Kavo\\userProfile";
 
 void write_value(const std::string &path, const char *name, const char *text)
 {
@@ -79,8 +76,7 @@ std::string read_value(const char *name)
 {
     char data[2048] = "";
     DWORD bytes = sizeof data;
-    if (RegGetValueA(HKEY_CURRENT_USER, profile_path("Kavo").c_str(), name, RRF_RT_REG_SZ, nullptr, data, &bytes) !=
-        ERROR_SUCCESS)
+    if (RegGetValueA(HKEY_CURRENT_USER, kProfile, name, RRF_RT_REG_SZ, nullptr, data, &bytes) != ERROR_SUCCESS)
         return "<missing>";
     return data;
 }
@@ -148,16 +144,16 @@ TEST_F(Registry, UnitSystemFromRegistryThenIniFile)
     qa_init_paths("T", "", "", "", other.c_str());
     EXPECT_EQ(unit_get_system(), 3) << "no ini key: NORDIC";
 
-    write_value(profile_path("Kavo"), "unitSystem", "us");
+    write_value(kProfile, "unitSystem", "us");
     qa_init_paths("T", "", "", "", euro.c_str());
     EXPECT_EQ(unit_get_system(), 4) << "the registry value comes first";
-    write_value(profile_path("Kavo"), "unitSystem", "");
+    write_value(kProfile, "unitSystem", "");
     unit_set_system("SI");
     qa_init_paths("T", "", "", "", euro.c_str());
     EXPECT_EQ(unit_get_system(), 0) << "a value naming nothing keeps the system; the ini key is not read";
 
     qareg_set_kavo_branch_name("Ours");
-    write_value(profile_path("Ours"), "unitSystem", "EUROSPE");
+    write_value("SOFTWARE\\Norvane\\Ours\\userProfile", "unitSystem", "EUROSPE");
     qa_ini_modified();
     EXPECT_EQ(unit_get_system(), 2) << "read again on request, with the branch of the moment";
 }
@@ -190,8 +186,7 @@ std::pair<float, float> fresh_module_lengths(const std::function<void()> &betwee
 // user's profile, or missing, once: later changes are not seen.
 TEST_F(Registry, DefaultRoomIsReadOncePerModuleFromTheProfileOrBuiltIn)
 {
-    const auto lengths =
-        fresh_module_lengths([] { write_value(profile_path("Kavo"), "defaultRoom", "RLE=4.50|RAC=3|RRT=1"); });
+    const auto lengths = fresh_module_lengths([] { write_value(kProfile, "defaultRoom", "RLE=4.50|RAC=3|RRT=1"); });
     EXPECT_EQ(lengths.first, 10.0f) << "no value";
     EXPECT_EQ(lengths.second, 10.0f) << "loaded once";
     EXPECT_EQ(fresh_module_lengths().first, 4.5f);
