@@ -14,50 +14,36 @@
 
 namespace {
 
-// A fresh folder in the temporary folder; its files go again at the end.
-class TempFolder {
-public:
-    explicit TempFolder(const char *name)
-    {
-        path_ = kavo_test::temp_path("kavo_" + std::string(name) + std::to_string(GetCurrentProcessId()));
-        CreateDirectoryA(path_.c_str(), nullptr);
-    }
-    ~TempFolder()
-    {
-        for (const std::string &file : files_)
-            DeleteFileA(file.c_str()) || RemoveDirectoryA(file.c_str());
-        RemoveDirectoryA(path_.c_str());
-    }
-    std::string add(const char *name, bool folder = false)
-    {
-        files_.push_back(path_ + "\\" + name);
-        if (folder)
-            CreateDirectoryA(files_.back().c_str(), nullptr);
-        else
-            CloseHandle(CreateFileA(files_.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-        return files_.back();
-    }
-    const std::string &path() const { return path_; }
-
-private:
-    std::string path_;
-    std::vector<std::string> files_;
-};
-
 class FileSearch : public ::testing::Test {
 protected:
-    void TearDown() override { qa_init_paths(nullptr, nullptr, nullptr, nullptr, nullptr); }
-    TempFolder a_{"a"};
-    TempFolder b_{"b"};
+    void TearDown() override
+    {
+        for (auto made = made_.rbegin(); made != made_.rend(); ++made)
+            DeleteFileA(made->c_str()) || RemoveDirectoryA(made->c_str());
+        qa_init_paths(nullptr, nullptr, nullptr, nullptr, nullptr);
+    }
+    // A file or folder that goes again after the test.
+    std::string make(const std::string &path, bool folder = false)
+    {
+        if (folder)
+            CreateDirectoryA(path.c_str(), nullptr);
+        else
+            CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        made_.push_back(path);
+        return path;
+    }
+    std::vector<std::string> made_;
+    const std::string a_ = make(kavo_test::temp_path("kavo_a" + std::to_string(GetCurrentProcessId())), true);
+    const std::string b_ = make(kavo_test::temp_path("kavo_b" + std::to_string(GetCurrentProcessId())), true);
 };
 
-TEST_F(FileSearch, FoldersInOrderAndTheMessageWhenAskedFor)
+TEST_F(FileSearch, FoldersInOrderAndTheMessageOnlyWhenAskedFor)
 {
-    const std::string in_a = a_.add("both.dat");
-    b_.add("both.dat");
-    const std::string in_b = b_.add("only_b.dat");
-    const std::string folder_in_b = b_.add("sub", true);
-    qa_init_paths("Host title", a_.path().c_str(), "", b_.path().c_str(), "");
+    const std::string in_a = make(a_ + "\\both.dat");
+    make(b_ + "\\both.dat");
+    const std::string in_b = make(b_ + "\\only_b.dat");
+    const std::string folder_in_b = make(b_ + "\\sub", true);
+    qa_init_paths("Host title", a_.c_str(), "", b_.c_str(), "");
 
     char out[300];
     EXPECT_EQ(qa_findfile(out, "both.dat", 0), 1);
@@ -71,7 +57,6 @@ TEST_F(FileSearch, FoldersInOrderAndTheMessageWhenAskedFor)
     kavo_test::DialogWatch watch;
     EXPECT_EQ(qa_findfile(out, "x.dat", 0), 0);
     EXPECT_STREQ(out, "");
-    EXPECT_TRUE(watch.seen().empty());
     EXPECT_EQ(qa_findfile(out, "x.dat", 1), 0);
     EXPECT_EQ(qa_findfilew(wout, L"y.dat", 7), 0);
     EXPECT_EQ(wout[0], 0);
@@ -99,54 +84,39 @@ std::function<void(HWND)> choose(const wchar_t *name)
     };
 }
 
-TEST_F(FileSearch, OpenDialogWritesFolderAndFileBackOrNothingWhenCancelled)
+TEST_F(FileSearch, DialogsWriteFolderAndFileBackCutToTheBuffersOrNothingWhenCancelled)
 {
-    const std::string chosen = a_.add("m1.dat");
-    char folder[300];
-    char file[300] = "keep.dat";
-    std::strcpy(folder, a_.path().c_str());
-    kavo_test::DialogWatch watch;
-    watch.set_action(choose(nullptr));
-    EXPECT_EQ(qa_openfile_dlg(nullptr, L"Data files|*.dat|", folder, file, sizeof folder, nullptr), -1);
-    EXPECT_STREQ(file, "keep.dat");
-
-    watch.set_action(choose(L"m1.dat"));
-    EXPECT_EQ(qa_openfile_dlg(nullptr, L"Data files|*.dat|All files|*.*|", folder, file, sizeof folder, L"Pick"), 0);
-    EXPECT_EQ(file, chosen);
-    EXPECT_EQ(folder, a_.path());
-    ASSERT_EQ(watch.seen().size(), 2u);
-    EXPECT_EQ(watch.seen()[1].caption, "Pick");
-}
-
-TEST_F(FileSearch, SaveDialogAddsTheDefaultExtension)
-{
-    char folder[300];
-    char file[300] = "";
-    std::strcpy(folder, b_.path().c_str());
-    kavo_test::DialogWatch watch;
-    watch.set_action(choose(nullptr));
-    EXPECT_EQ(qa_savefile_dlg(nullptr, L"Data files|*.dat|", L"dat", folder, file, sizeof folder, nullptr), -1);
-    EXPECT_EQ(folder, b_.path());
-    watch.set_action(choose(L"new"));
-    EXPECT_EQ(qa_savefile_dlg(nullptr, L"Data files|*.dat|", L"dat", folder, file, sizeof folder, L"Save"), 0);
-    EXPECT_EQ(file, b_.path() + "\\new.dat");
-    EXPECT_EQ(folder, b_.path());
-}
-
-TEST_F(FileSearch, DialogResultLongerThanTheBuffersIsCut)
-{
-    const std::string chosen = a_.add("m2.dat");
-    char folder[300];
-    char file[300];
-    std::memset(file, '#', sizeof file);
-    file[0] = 0;
-    std::strcpy(folder, a_.path().c_str());
-    kavo_test::DialogWatch watch;
-    watch.set_action(choose(L"m2.dat"));
-    EXPECT_EQ(qa_openfile_dlg(nullptr, L"All|*.*|", folder, file, 8, nullptr), 0);
-    EXPECT_EQ(std::string(file), chosen.substr(0, 7));
-    EXPECT_EQ(file[8], '#') << "nothing written past the size";
-    EXPECT_EQ(std::string(folder), chosen.substr(0, 2)) << "the folder of the cut path";
+    const std::string chosen = make(a_ + "\\m1.dat");
+    const struct {
+        bool save;
+        const wchar_t *name;
+        int32_t size, result;
+        std::string file, folder;
+    } cases[] = {
+        {false, nullptr, 300, -1, "keep", a_},
+        {false, L"m1.dat", 300, 0, chosen, a_},
+        {false, L"m1.dat", 8, 0, chosen.substr(0, 7), chosen.substr(0, 2)}, // the folder of the cut path
+        {true, nullptr, 300, -1, "keep", a_},
+        {true, L"new", 300, 0, a_ + "\\new.dat", a_}, // the default extension added
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        char folder[301], file[301];
+        std::memset(file, '#', sizeof file);
+        std::strcpy(file, "keep");
+        std::strcpy(folder, a_.c_str());
+        kavo_test::DialogWatch watch;
+        watch.set_action(choose(c.name));
+        const wchar_t *filter = L"Data files|*.dat|All files|*.*|";
+        EXPECT_EQ(c.save ? qa_savefile_dlg(nullptr, filter, L"dat", folder, file, c.size, L"Pick")
+                         : qa_openfile_dlg(nullptr, filter, folder, file, c.size, L"Pick"),
+                  c.result);
+        EXPECT_EQ(file, c.file);
+        EXPECT_EQ(file[c.size], '#') << "nothing written past the size";
+        EXPECT_EQ(folder, c.folder);
+        ASSERT_EQ(watch.seen().size(), 1u);
+        EXPECT_EQ(watch.seen()[0].caption, "Pick");
+    }
 }
 
 } // namespace

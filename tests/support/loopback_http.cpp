@@ -8,7 +8,6 @@
 namespace kavo_test {
 namespace {
 
-// A TCP socket bound to a free port of 127.0.0.1.
 SOCKET bound_loopback_socket(int *port)
 {
     SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
@@ -37,12 +36,17 @@ LoopbackHttpServer::LoopbackHttpServer(std::map<std::string, HttpReply> replies)
     WSAStartup(MAKEWORD(2, 2), &wsa);
     listener_ = bound_loopback_socket(&port_);
     listen(listener_, 8);
-    thread_ = std::thread([this] { serve(); });
+    // Closing the listener ends the accept loop.
+    thread_ = std::thread([this] {
+        for (SOCKET client; (client = accept(listener_, nullptr, nullptr)) != INVALID_SOCKET;) {
+            answer(client);
+            closesocket(client);
+        }
+    });
 }
 
 LoopbackHttpServer::~LoopbackHttpServer()
 {
-    stopping_ = true;
     closesocket(listener_);
     thread_.join();
     WSACleanup();
@@ -57,17 +61,6 @@ std::vector<std::string> LoopbackHttpServer::requests() const
 {
     std::lock_guard<std::mutex> hold(log_lock_);
     return requests_;
-}
-
-void LoopbackHttpServer::serve()
-{
-    while (!stopping_) {
-        SOCKET client = accept(listener_, nullptr, nullptr);
-        if (client == INVALID_SOCKET)
-            return;
-        answer(client);
-        closesocket(client);
-    }
 }
 
 void LoopbackHttpServer::answer(SOCKET client)
