@@ -44,7 +44,4 @@ private:
     std::thread thread_;
 };
 
-// A port of 127.0.0.1 on which nobody listens.
-int closed_loopback_port();
-
 } // namespace kavo_test
