@@ -41,8 +41,7 @@ std::string model_bytes(int32_t model)
     return data ? std::string(static_cast<const char *>(data), count) : "(null)";
 }
 
-// The stream's bytes, read after the call has set *size; the stream goes
-// back to the module.
+// The stream's bytes once the call has set *size; then it goes back.
 std::string stream_bytes(void *stream, const int32_t *size)
 {
     const std::string bytes = stream ? std::string(static_cast<const char *>(stream), *size) : "(null)";

@@ -1,7 +1,5 @@
 #include "support/dialog_watch.h"
 
-#include <algorithm>
-
 namespace kavo_test {
 namespace {
 
@@ -35,19 +33,6 @@ std::string temp_path(const std::string &name)
     return folder + name;
 }
 
-std::string SeenWindow::text(int id) const
-{
-    for (const auto &control : controls)
-        if (control.first == id)
-            return control.second;
-    return {};
-}
-
-bool SeenWindow::visible(int id) const
-{
-    return std::find(visible_ids.begin(), visible_ids.end(), id) != visible_ids.end();
-}
-
 DialogWatch::DialogWatch(WPARAM command) : command_(command)
 {
     current_watch = this;
@@ -64,10 +49,7 @@ LRESULT CALLBACK DialogWatch::hook_proc(int code, WPARAM wparam, LPARAM lparam)
 {
     // Only boxes and dialogs, each once: a test's own frames activate too.
     const HWND window = reinterpret_cast<HWND>(wparam);
-    std::vector<HWND> *handled = current_watch ? &current_watch->handled_ : nullptr;
-    if (code == HCBT_ACTIVATE && handled && is_dialog(window) &&
-        std::find(handled->begin(), handled->end(), window) == handled->end()) {
-        handled->push_back(window);
+    if (code == HCBT_ACTIVATE && current_watch && is_dialog(window) && current_watch->handled_.insert(window).second) {
         // A box activates before its dialog procedure has set the texts:
         // read them once its message loop runs.
         SetTimer(window, kReadTimer, 1, read_timer_proc);
@@ -89,9 +71,9 @@ void DialogWatch::read_and_close(HWND window)
     seen.owner = GetWindow(window, GW_OWNER);
     seen.probe_enabled = !probe_ || IsWindowEnabled(probe_);
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        seen.controls.emplace_back(GetDlgCtrlID(child), window_text(child));
+        seen.controls.emplace(GetDlgCtrlID(child), window_text(child));
         if (IsWindowVisible(child) || (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE))
-            seen.visible_ids.push_back(GetDlgCtrlID(child));
+            seen.visible_ids.insert(GetDlgCtrlID(child));
     }
     seen_.push_back(seen);
     if (action_)

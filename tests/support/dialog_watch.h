@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,16 +16,15 @@ namespace kavo_test {
 
 struct SeenWindow {
     std::string caption;
-    std::vector<std::pair<int, std::string>> controls; // id and text of each child, in Z order
-    std::vector<int> visible_ids;
+    std::map<int, std::string> controls; // the text of each child id, the first in Z order
+    std::set<int> visible_ids;
     bool probe_enabled = true; // see DialogWatch::set_probe
     HWND owner = nullptr;
 
-    // The text of control `id`, empty when there is none.
-    std::string text(int id) const;
+    std::string text(int id) const { return controls.count(id) ? controls.at(id) : ""; }
     // A platform message box's message (its static 0xFFFF).
     std::string message() const { return text(0xFFFF); }
-    bool visible(int id) const;
+    bool visible(int id) const { return visible_ids.count(id) != 0; }
 };
 
 class DialogWatch {
@@ -50,7 +51,7 @@ private:
     WPARAM command_;
     HWND probe_ = nullptr;
     std::function<void(HWND)> action_;
-    std::vector<HWND> handled_;
+    std::set<HWND> handled_;
     std::vector<SeenWindow> seen_;
 };
 
