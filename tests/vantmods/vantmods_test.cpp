@@ -72,13 +72,13 @@ TEST_F(DatabaseTest, RecordsAreFoundOnlyWhileReadingOrUpdatingAndClosedHandlesAr
         int16_t(WINAPI *call)(int16_t);
         bool nonzero;
     } steps[] = {
-        {qbfileisopen, false},      {finds_record, false},   {qbbeginquickread, false}, {qbfileisopen, true},
-        {qbbeginquickread, false},  {finds_record, true},
-        {qbbeginquickupdate, true}, // not while reading
-        {qbclosefile, false},       {qbbeginquickupdate, false}, {qbfileisopen, true}, {finds_record, true},
-        {qbendquick, false},        {qbfileisopen, false},   {finds_record, false},
-        {qbclosedatabase, false},   {qbfileisopen, false},   {finds_record, false},
-        {qbbeginquickread, true},   {qbclosedatabase, true},
+        {qbfileisopen, false}, {finds_record, false}, // opened, not yet reading
+        {qbbeginquickread, false}, {qbbeginquickread, false}, {qbfileisopen, true}, {finds_record, true},
+        {qbbeginquickupdate, true}, {qbclosefile, false}, // no update until the reading ends
+        {qbbeginquickupdate, false}, {qbfileisopen, true}, {finds_record, true},
+        {qbendquick, false}, {qbfileisopen, false}, {finds_record, false},
+        {qbclosedatabase, false}, {qbfileisopen, false}, {finds_record, false}, // the handle is dead now
+        {qbbeginquickread, true}, {qbclosedatabase, true},
     };
     for (std::size_t i = 0; i < sizeof steps / sizeof steps[0]; ++i)
         EXPECT_EQ(steps[i].call(h) != 0, steps[i].nonzero) << "step " << i;
