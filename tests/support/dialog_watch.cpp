@@ -1,7 +1,5 @@
 #include "support/dialog_watch.h"
 
-#include <algorithm>
-
 namespace kavo_test {
 namespace {
 
@@ -10,11 +8,11 @@ thread_local DialogWatch *current_watch = nullptr;
 // Far from the timers the module's own boxes use.
 constexpr UINT_PTR kReadTimer = 0x7e57;
 
-std::string class_of(HWND window)
+bool is_dialog(HWND window)
 {
-    char name[256] = "";
+    char name[16] = "";
     GetClassNameA(window, name, sizeof name);
-    return name;
+    return std::string(name) == "#32770";
 }
 
 } // namespace
@@ -35,15 +33,6 @@ std::string temp_path(const std::string &name)
     return folder + name;
 }
 
-std::string SeenWindow::text(int id) const
-{
-    for (const auto &control : controls) {
-        if (control.first == id)
-            return control.second;
-    }
-    return {};
-}
-
 DialogWatch::DialogWatch(WPARAM command) : command_(command)
 {
     current_watch = this;
@@ -52,34 +41,20 @@ DialogWatch::DialogWatch(WPARAM command) : command_(command)
 
 DialogWatch::~DialogWatch()
 {
-    if (hook_)
-        UnhookWindowsHookEx(hook_);
+    UnhookWindowsHookEx(hook_);
     current_watch = nullptr;
 }
 
 LRESULT CALLBACK DialogWatch::hook_proc(int code, WPARAM wparam, LPARAM lparam)
 {
-    if (code == HCBT_ACTIVATE && current_watch)
-        current_watch->on_activate(reinterpret_cast<HWND>(wparam));
+    // Only boxes and dialogs, each once: a test's own frames activate too.
+    const HWND window = reinterpret_cast<HWND>(wparam);
+    if (code == HCBT_ACTIVATE && current_watch && is_dialog(window) && current_watch->handled_.insert(window).second) {
+        // A box activates before its dialog procedure has set the texts:
+        // read them once its message loop runs.
+        SetTimer(window, kReadTimer, 1, read_timer_proc);
+    }
     return CallNextHookEx(nullptr, code, wparam, lparam);
-}
-
-bool SeenWindow::visible(int id) const
-{
-    return std::find(visible_ids.begin(), visible_ids.end(), id) != visible_ids.end();
-}
-
-void DialogWatch::on_activate(HWND window)
-{
-    if (std::find(handled_.begin(), handled_.end(), window) != handled_.end())
-        return;
-    // Only boxes and dialogs: a test's own frame windows activate too.
-    if (class_of(window) != "#32770")
-        return;
-    handled_.push_back(window);
-    // A box can activate before its dialog procedure has set the texts, so
-    // read them once its message loop runs.
-    SetTimer(window, kReadTimer, 1, read_timer_proc);
 }
 
 void CALLBACK DialogWatch::read_timer_proc(HWND window, UINT, UINT_PTR id, DWORD)
@@ -92,19 +67,15 @@ void CALLBACK DialogWatch::read_timer_proc(HWND window, UINT, UINT_PTR id, DWORD
 void DialogWatch::read_and_close(HWND window)
 {
     SeenWindow seen;
-    seen.class_name = class_of(window);
     seen.caption = window_text(window);
     seen.owner = GetWindow(window, GW_OWNER);
-    if (probe_)
-        seen.probe_enabled = IsWindowEnabled(probe_) != FALSE;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    {
-        seen.controls.emplace_back(GetDlgCtrlID(child), window_text(child));
+    seen.probe_enabled = !probe_ || IsWindowEnabled(probe_);
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        seen.controls.emplace(GetDlgCtrlID(child), window_text(child));
         if (IsWindowVisible(child) || (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE))
-            seen.visible_ids.push_back(GetDlgCtrlID(child));
+            seen.visible_ids.insert(GetDlgCtrlID(child));
     }
     seen_.push_back(seen);
-
     if (action_)
         action_(window);
     else

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,54 +15,49 @@
 namespace kavo_test {
 
 struct SeenWindow {
-    std::string class_name;
     std::string caption;
-    std::vector<std::pair<int, std::string>> controls; // id and text of each child, in Z order
-    std::vector<int> visible_ids;                      // the children that are visible
-    bool probe_enabled = true;      // whether the probe window was enabled
+    std::map<int, std::string> controls; // the text of each child id, the first in Z order
+    std::set<int> visible_ids;
+    bool probe_enabled = true; // see DialogWatch::set_probe
     HWND owner = nullptr;
 
-    // The text of control `id`, empty when there is none.
-    std::string text(int id) const;
+    std::string text(int id) const { return controls.count(id) ? controls.at(id) : ""; }
     // A platform message box's message (its static 0xFFFF).
     std::string message() const { return text(0xFFFF); }
-    bool visible(int id) const;
+    bool visible(int id) const { return visible_ids.count(id) != 0; }
 };
 
 class DialogWatch {
 public:
-    // Each watched window is ended with WM_COMMAND `command` once read,
-    // unless `action` is given: then action(window) runs instead.
+    // Each box is ended with WM_COMMAND `command` once read, or handed to
+    // the action when one is set.
     explicit DialogWatch(WPARAM command = IDOK);
     ~DialogWatch();
     DialogWatch(const DialogWatch &) = delete;
     DialogWatch &operator=(const DialogWatch &) = delete;
 
-    // A window whose enabled state is recorded when each box activates:
-    // task-modal boxes disable the thread's other top-level windows.
+    // Records whether `probe` was enabled while each box was up: task-modal
+    // boxes disable the thread's other top-level windows.
     void set_probe(HWND probe) { probe_ = probe; }
     void set_action(std::function<void(HWND)> action) { action_ = std::move(action); }
-
     const std::vector<SeenWindow> &seen() const { return seen_; }
 
 private:
     static LRESULT CALLBACK hook_proc(int code, WPARAM wparam, LPARAM lparam);
     static void CALLBACK read_timer_proc(HWND window, UINT, UINT_PTR id, DWORD);
-    void on_activate(HWND window);
     void read_and_close(HWND window);
 
     HHOOK hook_ = nullptr;
     WPARAM command_;
     HWND probe_ = nullptr;
     std::function<void(HWND)> action_;
-    std::vector<HWND> handled_;
+    std::set<HWND> handled_;
     std::vector<SeenWindow> seen_;
 };
 
-// Lets queued and posted messages run (timers, posted commands).
+// Runs queued and posted messages (timers, posted commands) for a while.
 void pump_messages(DWORD milliseconds);
 
-// A window's text, and the text of its child `id`.
 std::string window_text(HWND window);
 std::string item_text(HWND parent, int id);
 

@@ -6,43 +6,30 @@
 #include <utility>
 
 namespace kavo_test {
-namespace {
-
-// A TCP socket bound to a free port of 127.0.0.1.
-SOCKET bound_loopback_socket(int *port)
-{
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(s, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
-    int length = sizeof addr;
-    getsockname(s, reinterpret_cast<sockaddr *>(&addr), &length);
-    *port = ntohs(addr.sin_port);
-    return s;
-}
-
-std::string status_line(int status)
-{
-    if (status == 401)
-        return "401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"models\"";
-    return status == 200 ? "200 OK" : "404 Not Found";
-}
-
-} // namespace
-
 LoopbackHttpServer::LoopbackHttpServer(std::map<std::string, HttpReply> replies) : replies_(std::move(replies))
 {
     WSADATA wsa;
     WSAStartup(MAKEWORD(2, 2), &wsa);
-    listener_ = bound_loopback_socket(&port_);
+    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(listener_, reinterpret_cast<sockaddr *>(&addr), sizeof addr); // port 0: a free one
+    int length = sizeof addr;
+    getsockname(listener_, reinterpret_cast<sockaddr *>(&addr), &length);
+    port_ = ntohs(addr.sin_port);
     listen(listener_, 8);
-    thread_ = std::thread([this] { serve(); });
+    // Closing the listener ends the accept loop.
+    thread_ = std::thread([this] {
+        for (SOCKET client; (client = accept(listener_, nullptr, nullptr)) != INVALID_SOCKET;) {
+            answer(client);
+            closesocket(client);
+        }
+    });
 }
 
 LoopbackHttpServer::~LoopbackHttpServer()
 {
-    stopping_ = true;
     closesocket(listener_);
     thread_.join();
     WSACleanup();
@@ -57,17 +44,6 @@ std::vector<std::string> LoopbackHttpServer::requests() const
 {
     std::lock_guard<std::mutex> hold(log_lock_);
     return requests_;
-}
-
-void LoopbackHttpServer::serve()
-{
-    while (!stopping_) {
-        SOCKET client = accept(listener_, nullptr, nullptr);
-        if (client == INVALID_SOCKET)
-            return;
-        answer(client);
-        closesocket(client);
-    }
 }
 
 void LoopbackHttpServer::answer(SOCKET client)
@@ -88,19 +64,15 @@ void LoopbackHttpServer::answer(SOCKET client)
     const auto found = replies_.find(path);
     const HttpReply reply = found != replies_.end() ? found->second : HttpReply(404);
     Sleep(reply.delay_ms);
+    const char *status = reply.status == 401   ? "401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"models\""
+                         : reply.status == 200 ? "200 OK"
+                                               : "404 Not Found";
     const std::string type = reply.content_type.empty() ? "" : "Content-Type: " + reply.content_type + "\r\n";
     // The whole body's length is announced even when only a part is sent.
-    const std::string bytes = "HTTP/1.1 " + status_line(reply.status) + "\r\n" + type + "Content-Length: " +
+    const std::string bytes = "HTTP/1.1 " + std::string(status) + "\r\n" + type + "Content-Length: " +
                               std::to_string(reply.body.size()) + "\r\nConnection: close\r\n\r\n" +
                               reply.body.substr(0, std::min(reply.sent, reply.body.size()));
     send(client, bytes.data(), static_cast<int>(bytes.size()), 0);
-}
-
-int closed_loopback_port()
-{
-    int port = 0;
-    closesocket(bound_loopback_socket(&port));
-    return port;
 }
 
 } // namespace kavo_test

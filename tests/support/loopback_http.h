@@ -5,7 +5,6 @@
 
 #include <winsock2.h>
 
-#include <atomic>
 #include <map>
 #include <mutex>
 #include <string>
@@ -16,15 +15,15 @@ namespace kavo_test {
 
 struct HttpReply {
     HttpReply(int status_ = 200, const std::string &type = "", const std::string &body_ = "",
-              std::size_t sent_ = std::string::npos)
-        : status(status_), content_type(type), body(body_), sent(sent_)
+              std::size_t sent_ = std::string::npos, DWORD delay = 0)
+        : status(status_), content_type(type), body(body_), sent(sent_), delay_ms(delay)
     {
     }
     int status; // 200, 401 or 404
     std::string content_type;
     std::string body;
     std::size_t sent;   // bytes of the body sent before the server closes
-    DWORD delay_ms = 0; // before answering
+    DWORD delay_ms;     // before answering
 };
 
 class LoopbackHttpServer {
@@ -35,19 +34,14 @@ public:
     std::vector<std::string> requests() const; // the paths asked for, in order
 
 private:
-    void serve();
     void answer(SOCKET client);
 
     const std::map<std::string, HttpReply> replies_;
     SOCKET listener_ = INVALID_SOCKET;
     int port_ = 0;
-    std::atomic<bool> stopping_{false};
     mutable std::mutex log_lock_;
     std::vector<std::string> requests_;
     std::thread thread_;
 };
-
-// A port of 127.0.0.1 on which nobody listens.
-int closed_loopback_port();
 
 } // namespace kavo_test

@@ -8,9 +8,8 @@
 
 namespace kavo_test {
 
-// Wine does not count GDI objects for GetGuiResources, but it takes a
-// handle with a zero high word for any generation of its table slot, so its
-// live objects can be counted there.
+// Wine's GetGuiResources counts no GDI objects, but it takes a handle with a
+// zero high word for any generation of its table slot.
 inline DWORD gdi_objects()
 {
     if (DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
@@ -34,8 +33,7 @@ inline DWORD thread_windows()
     return count;
 }
 
-// Bytes in use on every heap of the process: the C runtime's heap, from
-// which the module's own allocations come, and the platform's.
+// Every heap: the module allocates from the C runtime's, the platform from its own.
 inline SIZE_T heap_bytes_in_use()
 {
     HANDLE heaps[64];
@@ -45,8 +43,7 @@ inline SIZE_T heap_bytes_in_use()
         PROCESS_HEAP_ENTRY entry{};
         HeapLock(heaps[i]);
         while (HeapWalk(heaps[i], &entry))
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-                used += entry.cbData;
+            used += (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ? entry.cbData : 0;
         HeapUnlock(heaps[i]);
     }
     return used;
