@@ -4,6 +4,7 @@
 // and the copy/print menu driven by keys through its own modal loop.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -206,6 +207,36 @@ TEST_F(Dialogs, CursorMenuPostsTheCommandChosenByKeysAndIsDestroyed)
         EXPECT_FALSE(IsMenu(owner_saw.menu)) << "the menu is destroyed when it closes";
     }
     DestroyWindow(owner);
+}
+
+TEST(PopupMenu, ItemsTakeTheDefaultCaptionWithoutALanguageTextAndGreyedOnesAreDisabled)
+{
+    HMENU menu = CreatePopupMenu(), sub = CreatePopupMenu();
+    EXPECT_NE(qa_popup_add(menu, 0, 501, 1, "Open"), 0);
+    EXPECT_NE(qa_popup_add_wsz(menu, 987654, 502, 0, "Greyed"), 0);
+    EXPECT_NE(qa_popup_add_submenu(menu, 0, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(sub)), 1, "More"), 0);
+    EXPECT_EQ(item_text(menu, 1), "Greyed");
+    EXPECT_EQ(GetMenuState(menu, 1, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED), UINT(MF_GRAYED | MF_DISABLED));
+    EXPECT_EQ(GetMenuState(menu, 0, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED), 0u);
+    EXPECT_EQ(GetSubMenu(menu, 2), sub);
+    DestroyMenu(menu);
+}
+
+TEST(Tooltips, WrappersMakeAToolTipWithWideTipsAndAttachControls)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    HWND tooltip = qa_create_control_tooltip_window();
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_EQ(GetWindowLongA(tooltip, GWL_STYLE) & (TTS_ALWAYSTIP | TTS_NOPREFIX), TTS_ALWAYSTIP | TTS_NOPREFIX);
+    EXPECT_EQ(SendMessageW(tooltip, TTM_GETMAXTIPWIDTH, 0, 0), 800);
+    HWND dialog = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    CreateWindowExA(0, "BUTTON", "b", WS_CHILD, 0, 0, 20, 20, dialog, reinterpret_cast<HMENU>(5), nullptr, nullptr);
+    EXPECT_NE(qa_attach_control_to_tooltip_window(tooltip, dialog, 5, L"What the button does"), 0);
+    EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_NE(qa_set_tooltip_header_and_icon(tooltip, L"Button", 1), 0);
+    DestroyWindow(dialog);
+    DestroyWindow(tooltip);
 }
 
 } // namespace

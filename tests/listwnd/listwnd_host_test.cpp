@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ struct Host {
     bool overfill = false;         // texts that fill the whole buffer
     bool destroy_on_dblclick = false;
     int command_result = 0;
+    int thick_line_after = -1;     // GETSEPLINE answers 3 for this record
     int texts = 0;                 // GETTEXT calls
     Calls calls;                   // every other call but GETSEPLINE
 } host;
@@ -42,7 +44,7 @@ int32_t __cdecl callback(HWND window, int32_t code, int32_t record, int32_t colu
             swprintf(static_cast<wchar_t *>(data), 200, L"r%dc%d", record, column);
         return 0;
     case QLW_GETSEPLINE:
-        return 0;
+        return record == host.thick_line_after ? 3 : 0;
     case QLW_GETHINT:
         wcscpy(static_cast<wchar_t *>(data), host.hint);
         break;
@@ -90,6 +92,19 @@ protected:
     LPARAM at_cell(int row, int column) const
     {
         return MAKELPARAM(column * 100 + 50, header() + row * row_height() + row_height() / 2);
+    }
+    // Painted pixels as letters of a legend (the first of equal colours).
+    using Legend = std::map<COLORREF, char>;
+    static std::string shades(HWND window, const std::vector<POINT> &points, const Legend &legend)
+    {
+        HDC dc = GetDC(window);
+        std::string out;
+        for (POINT p : points) {
+            const auto found = legend.find(GetPixel(dc, p.x, p.y));
+            out += found == legend.end() ? '?' : found->second;
+        }
+        ReleaseDC(window, dc);
+        return out;
     }
     HWND parent = nullptr;
     HWND list = nullptr;
@@ -178,6 +193,37 @@ TEST_F(ListWindow, APaintAsksOnlyForTheVisibleCellsOfAHugeList)
     InvalidateRect(list, nullptr, TRUE);
     UpdateWindow(list);
     EXPECT_EQ(host.texts, (rows + 1) * 4) << "the whole rows and the partly shown one";
+}
+
+TEST_F(ListWindow, PaintShowsTheCurrentRowTheHostsSeparatorAndGroupBordersOnlyInTheFirstBand)
+{
+    const Legend body{{GetSysColor(COLOR_WINDOW), 'W'}, {GetSysColor(COLOR_HIGHLIGHT), 'L'}, {RGB(0, 0, 0), 'B'}};
+    host.thick_line_after = 4;
+    qlw_set_current_rec(list, 2);
+    InvalidateRect(list, nullptr, TRUE);
+    UpdateWindow(list);
+    RECT current, fifth;
+    ASSERT_EQ(qlw_get_cellrect(list, 2, 0, &current), 0);
+    ASSERT_EQ(qlw_get_cellrect(list, 5, 0, &fifth), 0);
+    EXPECT_EQ(shades(list, {{2, current.top + 1}, {2, current.bottom + row_height() / 2}}, body), "LW");
+    std::vector<POINT> across;
+    for (int y = fifth.top - 4; y <= fifth.top + 1; ++y)
+        across.push_back({60, y});
+    EXPECT_EQ(shades(list, across, body), "WWBBBW") << "three black lines centred on the boundary above record 5";
+
+    HWND two = qlw_init_wc(parent, 0, 0, 400, 300, callback, QLW_TWOBANDS | QLW_NOVSCROLL);
+    qlw_init_column_wc(two, 10, L"Air", nullptr, 0);
+    qlw_init_column_wc(two, 10, L"Water", nullptr, 0);
+    for (uint32_t group : {1u, 1u, 2u, 2u})
+        qlw_init_subcolumn_wc(two, 10, group, L"sub", nullptr, 0);
+    qlw_start(two);
+    UpdateWindow(two);
+    const Legend edges{{GetSysColor(COLOR_BTNHIGHLIGHT), 'H'}, {GetSysColor(COLOR_BTNSHADOW), 'S'},
+                       {RGB(252, 252, 252), 'h'}}; // the header's fill
+    const int band1 = header() / 2, band2 = header() + header() / 2;
+    EXPECT_EQ(shades(two, {{99, band1}, {101, band1}, {199, band1}, {201, band1}}, edges), "hhSH")
+        << "band 1 has a border only where group 2 starts";
+    EXPECT_EQ(shades(two, {{99, band2}, {101, band2}}, edges), "SH") << "band 2 has one at every subcolumn";
 }
 
 TEST_F(ListWindow, LinkedListsFollowEachOtherVerticallyOnly)
