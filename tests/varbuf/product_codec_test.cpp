@@ -63,21 +63,6 @@ TEST(BeamCodec, IncompleteGroupLeavesItsStateZero)
     }
 }
 
-TEST(BeamCodec, ReaderValuesOutsideTheGroups)
-{
-    beam_module b;
-    // W1 makes it a beam; the S1 group lacks BP1 so its state stays 0, but
-    // the keys found before the gap keep their values.  BAS and BAT are
-    // looked up only with a complete S1 group; bytes keep their low 8 bits.
-    EXPECT_EQ(read_into(b, "BQ5=1|BT5=1|BP5=1|BQ1=4|BT1=5|BAS=7|BAT=258|BAX=-3|BSW=513|BC1=300|BA1=2.5",
-                        kavo::read_beam_module),
-              1);
-    EXPECT_EQ(std::make_tuple(+b.s1_state, +b.bq1, +b.bt1, +b.bas, +b.bat, +b.bax, +b.bsw, +b.bc1, +b.ba1, +b.bub),
-              std::make_tuple(0, 4.0f, 5.0f, 0, 0, -3, 1, 44, 2.5f, 0));
-    EXPECT_EQ(read_into(b, "BQ1=1|BT1=1|BP1=1|BAT=258", kavo::read_beam_module), 1);
-    EXPECT_EQ(std::make_tuple(+b.bat, +b.bas), std::make_tuple(2, 0));
-}
-
 TEST(PanelCodec, CaseFlagsAndGroupStatesChooseWhatTravels)
 {
     panel_module p = {};
