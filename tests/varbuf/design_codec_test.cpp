@@ -100,23 +100,17 @@ TEST(DesignReader, OnlyTheFirstCompleteProductSetsTheCaseAndSummary)
 TEST(DesignReader, QPerUnitDividesByTheCountsButNotOeQ)
 {
     const struct {
-        const char *counts, *beam_q, *oe_q;
-        int16_t state;
+        const char *counts_and_q;
         float q_unit;
-    } cases[] = {
-        {"INR=2|INC=3", "24", "", 2, 4.0f},
-        {"INR=-1|INC=3", "24", "", 2, 24.0f},          // a count below 0.9 is 1
-        {"INR=2|INC=3", "0.0003", "|OQV=12", 2, 12.0f}, // O/E Q is not divided
-        {"INR=1|INC=1", "0.00005", "", 0, 0.0f},
-    };
+    } cases[] = {{"INR=2|INC=3|BQ1=24", 4.0f},
+                 {"INR=-1|INC=3|BQ1=24", 24.0f}, // a count below 0.9 is 1
+                 {"INR=2|INC=3|BQ1=0.0003|OQV=12", 12.0f}};
     for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.counts) + " " + c.beam_q);
         auto d = new_design();
-        const std::string text = "IMP=1|IIH=2.7|" + std::string(c.counts) + "|ILN=0|IVP=0|IVL=0|INT=0|" + kRoom +
-                                 "|BQ1=" + c.beam_q + "|BT1=1|BP1=1|BT2=1|BT3=1|BQ2=1|BP2=1|BCS=1" + c.oe_q;
-        EXPECT_EQ(read(*d, text), 1);
-        EXPECT_EQ(+d->summary.q_state, c.state);
-        EXPECT_FLOAT_EQ(+d->summary.q_unit, c.q_unit);
+        const std::string beam = "BT1=1|BP1=1|BT2=1|BT3=1|BQ2=1|BP2=1|BCS=1";
+        EXPECT_EQ(read(*d, join({kRoom, c.counts_and_q, "IMP=1|IIH=2.7|ILN=0|IVP=0|IVL=0|INT=0", beam})), 1);
+        EXPECT_EQ(std::make_tuple(+d->summary.q_state, +d->summary.q_unit), std::make_tuple(2, c.q_unit))
+            << c.counts_and_q;
     }
 }
 

@@ -131,11 +131,6 @@ TEST(InstallationCodec, EveryRequiredKeyIsRequired)
             EXPECT_EQ(std::make_tuple(result, +inst.ir[0], +inst.valid), std::make_tuple(0, 0, 0));
         }
     }
-    installation inst;
-    // All twenty entries are read, whatever INR says.
-    EXPECT_EQ(read_into(inst, "IMP=1|IIH=2|INR=0|INC=0|ILN=0|IVP=0|IVL=0|INT=0|IR7=3|IC19=2", kavo::read_installation),
-              1);
-    EXPECT_EQ(std::make_tuple(+inst.valid, +inst.ir[7], +inst.ic[19], +inst.tag[0]), std::make_tuple(3, 3, 2, 0));
 }
 
 TEST(SurfacesCodec, NothingWithoutSinAndTheSharedCeilingKey)

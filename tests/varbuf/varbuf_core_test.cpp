@@ -49,24 +49,6 @@ TEST(VarbufWrite, RefusesWhatDoesNotFitAndNeverChangesTheTextThen)
     EXPECT_EQ(varbuf_write_sz(nullptr, "A", "1", 8), kNoRoom);
 }
 
-TEST(VarbufWrite, TypedWritersFormatDecimalsDatesAndLeaveOutZeros)
-{
-    char buffer[128] = "";
-    varbuf_write_flo(buffer, "F", 21.5f, 2, sizeof buffer);
-    varbuf_write_sho(buffer, "S", -3, sizeof buffer);
-    varbuf_write_flo(buffer, "G", 1.25f, -1, sizeof buffer); // negative decimals: six
-    const varbuf_date date{7, 3, 2024};
-    varbuf_write_date(buffer, "D", &date, sizeof buffer);
-    const varbuf_date none{0, 0, 0};
-    EXPECT_EQ(varbuf_write_date(buffer, "N", &none, sizeof buffer), kWritten);
-    // 0.005 as a float lies just below 0.005, so it would print as 0.00.
-    for (float zero : {0.004f, 0.005f})
-        EXPECT_EQ(varbuf_write_flo_nz(buffer, "Z", zero, 2, sizeof buffer), kWritten);
-    varbuf_write_flo_nz(buffer, "A", 0.01f, 2, sizeof buffer);
-    varbuf_write_flo_nz(buffer, "B", -0.5f, 0, sizeof buffer);
-    EXPECT_STREQ(buffer, "F=21.50|S=-3|G=1.250000|D=07.03.2024|A=0.01|B=-0");
-}
-
 TEST(VarbufFind, ExactWholeKeysMalformedValuesAndTheOutSizeAreTold)
 {
     // Keys are read with at most 39 characters and items with at most 299;
@@ -117,8 +99,6 @@ TEST(VarbufFind, BadOrOverlongNumbersAreRefusedAndZeroed)
         {"RCS=70000", "RCS", true, kFound, static_cast<int16_t>(70000 & 0xffff)},
         {"F=21.50|G=x", "G", false, kMalformed, 0},
         {"F= -1.5e2abc", "F", false, kFound, -150.0f},
-        {"F=nan", "F", false, kMalformed, 0},
-        {"F=1e99", "F", false, kMalformed, 0},
         {long_number.c_str(), "F", false, kTooLong, 0},
     };
     for (const auto &c : cases) {
