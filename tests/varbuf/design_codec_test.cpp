@@ -57,7 +57,8 @@ TEST(DesignRoundTrip, SampleDesignIsWrittenBackByteForByte)
 }
 
 // The first complete product in the order beam, panel, M, D stands for the
-// design: its case tags, its design case, its Q and A values.
+// design: its case tags, its design case, its Q and A values; O/E values
+// fill what the product leaves.
 TEST(DesignReader, OnlyTheFirstCompleteProductSetsTheCaseAndSummary)
 {
     const struct {
@@ -76,6 +77,7 @@ TEST(DesignReader, OnlyTheFirstCompleteProductSetsTheCaseAndSummary)
         {"MQW=1|MTW=1|PQ1=4", 1, "-----W-", 1, 1, 0, 0}, // a panel needs S2 or W2
         {"MQS=1|MTS=1|MAP=6.5|MPP=8", 1, "----S--", 0, 1, 6.5f, 8},
         {"MQS=0.00001|MTS=1|MAP=6.5|MPP=8", 1, "----S--", 0, 0, 0, 0}, // no Q: no A values
+        {"OQM=5|OAD=2|MQS=1|MTS=1", 1, "----S--", 0, 1, 0, 2},          // the product's Q replaces the O/E one
         {"DQW=1|DTW=1", 1, "------W", 1, 1, 0, 0},
         {"BQ1=1|PQ1=1|MQS=1|DQS=1", 0, "-------", 0, 0, 0, 0},
     };
@@ -112,19 +114,6 @@ TEST(DesignReader, QPerUnitDividesByTheCountsButNotOeQ)
         EXPECT_EQ(std::make_tuple(+d->summary.q_state, +d->summary.q_unit), std::make_tuple(2, c.q_unit))
             << c.counts_and_q;
     }
-}
-
-TEST(DesignReader, OeValuesFillTheSummary)
-{
-    auto d = new_design();
-    std::strcpy(d->oe_data.tag, "old");
-    EXPECT_EQ(read(*d, join({"OQM=5|ODP=30|OAD=2", kRoom, kInstallation, "MQS=1|MTS=1"})), 1);
-    EXPECT_STREQ(d->oe_data.tag, "D1");
-    EXPECT_STREQ(d->m_data.s_tag, "D1");
-    // The product's Q replaces the O/E one.
-    EXPECT_EQ(std::make_tuple(+d->summary.q_unit, +d->summary.dp1, +d->summary.dp1_state, +d->summary.ad,
-                              +d->module_count),
-              std::make_tuple(1.0f, 30.0f, 1, 2.0f, 0));
 }
 
 TEST(DesignReader, RoomAndInstallationAreRequired)

@@ -64,15 +64,6 @@ TEST(RoomCodec, ReaderDerivesSelectorsAndAbsorption)
     }
 }
 
-TEST(RoomCodec, TextsLongerThanTheirFieldsAreNotRead)
-{
-    room r = {};
-    const std::string text = "RRT=1|RCD=" + std::string(11, 'c') + "|RNM=" + std::string(30, 'n');
-    EXPECT_EQ(read_into(r, text.c_str(), kavo::read_room), 1);
-    EXPECT_STREQ(r.rcd, "");
-    EXPECT_EQ(std::string(r.rnm), std::string(30, 'n'));
-}
-
 TEST(AbsorptionClasses, ClassesOutsideTheTableLeaveTheOutputAlone)
 {
     float out[8];
