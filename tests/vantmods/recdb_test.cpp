@@ -57,8 +57,6 @@ TEST(RecordDatabase, WholeFilesFindEveryRecordAndCutOrMismatchedFilesAreRefused)
     EXPECT_FALSE(vantmods::decode_database(files->data, other->index));
 }
 
-// ---- the language table ------------------------------------------------------
-
 TEST(LanguageTable, BuildsTheListAndOneRecordPerRow)
 {
     const auto table = vantmods::parse_language_table("\xEF\xBB\xBF# texts of the demo\r\n"
