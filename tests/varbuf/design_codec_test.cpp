@@ -57,7 +57,8 @@ TEST(DesignRoundTrip, SampleDesignIsWrittenBackByteForByte)
 }
 
 // The first complete product in the order beam, panel, M, D stands for the
-// design: its case tags, its design case, its Q and A values.
+// design: its case tags, its design case, its Q and A values; O/E values
+// fill what the product leaves.
 TEST(DesignReader, OnlyTheFirstCompleteProductSetsTheCaseAndSummary)
 {
     const struct {
@@ -70,13 +71,13 @@ TEST(DesignReader, OnlyTheFirstCompleteProductSetsTheCaseAndSummary)
         {join({kBeamS, kBeamW, "BCW=2", "BAP=4"}), 1, "SW-----", 0, 12, 3.5f, 4},
         {kBeamS, 1, "S------", 0, 12, 3.5f, 0},
         {kBeamW + "|BCW=2", 1, "-W-----", 2, 24, 7.5f, 0},
-        {kBeamW + "|BCW=1", 1, "-W-----", 1, 24, 7.5f, 0},
         {kBeamW + "|BCW=258", 1, "-W-----", 2, 24, 7.5f, 0}, // the low byte decides
         {"PQ5=2|PT6=1|PT7=1|PQ6=1|PCW=1|PD6=9", 1, "---W---", 1, 2, 0, 0},
         {"PQ1=3|PT2=1|PT3=1|PQ2=1|PCS=1|PAP=2.5|PFA=4", 1, "--S----", 0, 3, 2.5f, 4},
         {"MQW=1|MTW=1|PQ1=4", 1, "-----W-", 1, 1, 0, 0}, // a panel needs S2 or W2
         {"MQS=1|MTS=1|MAP=6.5|MPP=8", 1, "----S--", 0, 1, 6.5f, 8},
         {"MQS=0.00001|MTS=1|MAP=6.5|MPP=8", 1, "----S--", 0, 0, 0, 0}, // no Q: no A values
+        {"OQM=5|OAD=2|MQS=1|MTS=1", 1, "----S--", 0, 1, 0, 2},          // the product's Q replaces the O/E one
         {"DQW=1|DTW=1", 1, "------W", 1, 1, 0, 0},
         {"BQ1=1|PQ1=1|MQS=1|DQS=1", 0, "-------", 0, 0, 0, 0},
     };
@@ -101,38 +102,18 @@ TEST(DesignReader, OnlyTheFirstCompleteProductSetsTheCaseAndSummary)
 TEST(DesignReader, QPerUnitDividesByTheCountsButNotOeQ)
 {
     const struct {
-        const char *counts, *beam_q, *oe_q;
-        int16_t state;
+        const char *counts_and_q;
         float q_unit;
-    } cases[] = {
-        {"INR=0|INC=0", "24", "", 2, 24.0f},
-        {"INR=2|INC=3", "24", "", 2, 4.0f},
-        {"INR=-1|INC=3", "24", "", 2, 24.0f},          // a count below 0.9 is 1
-        {"INR=2|INC=3", "0.0003", "|OQV=12", 2, 12.0f}, // O/E Q is not divided
-        {"INR=1|INC=1", "0.00005", "", 0, 0.0f},
-    };
+    } cases[] = {{"INR=2|INC=3|BQ1=24", 4.0f},
+                 {"INR=-1|INC=3|BQ1=24", 24.0f}, // a count below 0.9 is 1
+                 {"INR=2|INC=3|BQ1=0.0003|OQV=12", 12.0f}};
     for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.counts) + " " + c.beam_q);
         auto d = new_design();
-        const std::string text = "IMP=1|IIH=2.7|" + std::string(c.counts) + "|ILN=0|IVP=0|IVL=0|INT=0|" + kRoom +
-                                 "|BQ1=" + c.beam_q + "|BT1=1|BP1=1|BT2=1|BT3=1|BQ2=1|BP2=1|BCS=1" + c.oe_q;
-        EXPECT_EQ(read(*d, text), 1);
-        EXPECT_EQ(+d->summary.q_state, c.state);
-        EXPECT_FLOAT_EQ(+d->summary.q_unit, c.q_unit);
+        const std::string beam = "BT1=1|BP1=1|BT2=1|BT3=1|BQ2=1|BP2=1|BCS=1";
+        EXPECT_EQ(read(*d, join({kRoom, c.counts_and_q, "IMP=1|IIH=2.7|ILN=0|IVP=0|IVL=0|INT=0", beam})), 1);
+        EXPECT_EQ(std::make_tuple(+d->summary.q_state, +d->summary.q_unit), std::make_tuple(2, c.q_unit))
+            << c.counts_and_q;
     }
-}
-
-TEST(DesignReader, OeValuesFillTheSummary)
-{
-    auto d = new_design();
-    std::strcpy(d->oe_data.tag, "old");
-    EXPECT_EQ(read(*d, join({"OQM=5|ODP=30|OAD=2", kRoom, kInstallation, "MQS=1|MTS=1"})), 1);
-    EXPECT_STREQ(d->oe_data.tag, "D1");
-    EXPECT_STREQ(d->m_data.s_tag, "D1");
-    // The product's Q replaces the O/E one.
-    EXPECT_EQ(std::make_tuple(+d->summary.q_unit, +d->summary.dp1, +d->summary.dp1_state, +d->summary.ad,
-                              +d->module_count),
-              std::make_tuple(1.0f, 30.0f, 1, 2.0f, 0));
 }
 
 TEST(DesignReader, RoomAndInstallationAreRequired)
@@ -143,7 +124,7 @@ TEST(DesignReader, RoomAndInstallationAreRequired)
     }
 }
 
-TEST(DesignWriter, TagsDecideWhatIsWritten)
+TEST(DesignWriter, TagsDecideWhatIsWrittenAndItemsThatDoNotFitAreLeftOut)
 {
     int result = 9;
     auto empty_id = new_design("");
@@ -172,6 +153,10 @@ TEST(DesignWriter, TagsDecideWhatIsWritten)
     const std::string tail = "HIU=0|HPO=0|DQS=0.00|DTS=0.00|DTO=0.00|DZP=0";
     ASSERT_GT(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    std::vector<char> small(120, 'x');
+    EXPECT_EQ(kavo::write_designdata(*d, small.data(), 100), 0);
+    EXPECT_LT(std::strlen(small.data()), 100u);
+    EXPECT_EQ(small[100], 'x');
 }
 
 TEST(DesignWriter, ModuleIndexChoosesTheModule)
@@ -194,18 +179,6 @@ TEST(DesignWriter, ModuleIndexChoosesTheModule)
         const std::string text = design_text(*d);
         EXPECT_EQ(text.substr(text.find("HPO=0") + 5, std::strlen(c.item)), c.item) << c.index;
     }
-}
-
-TEST(DesignWriter, ItemsThatDoNotFitAreLeftOut)
-{
-    auto d = new_design();
-    std::strcpy(d->installation.tag, "D1");
-    std::strcpy(d->d_data.s_tag, "D1");
-    d->room.valid = 3;
-    std::vector<char> text(120, 'x');
-    EXPECT_EQ(kavo::write_designdata(*d, text.data(), 100), 0);
-    EXPECT_LT(std::strlen(text.data()), 100u);
-    EXPECT_EQ(text[100], 'x');
 }
 
 TEST(ModulesToDesign, BeamsUpToSixPanelsUpToTwo)

