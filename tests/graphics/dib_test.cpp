@@ -12,7 +12,7 @@ using kavo_test::append32;
 using kavo_test::Bytes;
 
 Bytes info_header(uint32_t size, int32_t width, int32_t height, unsigned bits, uint32_t used,
-                  uint32_t compression = 0)
+                  uint32_t compression = 0, uint32_t image_size = 0)
 {
     Bytes b;
     append32(b, size);
@@ -21,7 +21,7 @@ Bytes info_header(uint32_t size, int32_t width, int32_t height, unsigned bits, u
     append16(b, 1);
     append16(b, bits);
     append32(b, compression);
-    append32(b, 0);
+    append32(b, image_size);
     append32(b, 0);
     append32(b, 0);
     append32(b, used);
@@ -44,14 +44,6 @@ Bytes core_header(unsigned width, unsigned height, unsigned bits)
 Bytes cut(Bytes b, std::size_t size)
 {
     b.resize(size);
-    return b;
-}
-
-// A compressed block: `image_size` bytes of compressed rows announced.
-Bytes compressed(uint32_t compression, unsigned bits, int32_t height, uint32_t image_size)
-{
-    Bytes b = info_header(40, 4, height, bits, 0, compression);
-    b[20] = static_cast<uint8_t>(image_size);
     return b;
 }
 
@@ -117,9 +109,9 @@ TEST(DibHeader, OnlyBlocksHoldingEverythingAreDrawable)
         {"16-bit bitfields with their three masks", with_rows(info_header(40, 2, 1, 16, 0, 3), 12 + 4), true},
         {"bitfields without room for the masks", with_rows(info_header(40, 2, 1, 16, 0, 3), 12 + 3), false},
         {"bitfields at 24 bits", with_rows(info_header(40, 2, 1, 24, 0, 3), 12 + 8), false},
-        {"run lengths within the block", with_rows(compressed(1, 8, 2, 10), 1024 + 10), true},
-        {"run lengths announced past the block", with_rows(compressed(1, 8, 2, 11), 1024 + 10), false},
-        {"run lengths top-down", with_rows(compressed(2, 4, -2, 10), 64 + 10), false},
+        {"run lengths within the block", with_rows(info_header(40, 4, 2, 8, 0, 1, 10), 1024 + 10), true},
+        {"run lengths announced past the block", with_rows(info_header(40, 4, 2, 8, 0, 1, 11), 1024 + 10), false},
+        {"run lengths top-down", with_rows(info_header(40, 4, -2, 4, 0, 2, 10), 64 + 10), false},
         {"core, 1 bit, 9 x 2", with_rows(core_header(9, 2, 1), 6 + 8), true},
         {"core, 1 bit, short", with_rows(core_header(9, 2, 1), 6 + 7), false},
     };

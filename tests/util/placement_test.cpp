@@ -9,8 +9,6 @@ using kavo::Point;
 using kavo::Rect;
 using kavo::Size;
 
-// Half-open rectangles: the right and bottom edges are outside, a rectangle
-// with no width or no height is empty, and two that only touch do not meet.
 TEST(Rect, EdgesAreHalfOpenAndEmptyRectanglesMeetNothing)
 {
     const Rect r{10, 20, 40, 60};
