@@ -15,7 +15,6 @@ TEST(FontMetrics, LanguageNamesGiveCharacterSets)
         {"greek", 161, 1253},
         {"Swiss-Russian", 204, 1251},
         {"Vietnamese", 163, 0},
-        {"EastEurope (Polish)", 238, 1250},
         {"Greek-Russian", 161, 1253}, // the first word of the table wins
         {"English", 0, 0},
         {nullptr, 0, 0},
@@ -25,7 +24,6 @@ TEST(FontMetrics, LanguageNamesGiveCharacterSets)
         EXPECT_EQ(charset, c.charset) << (c.language ? c.language : "(null)");
         EXPECT_EQ(kavo::codepage_candidate(charset), c.codepage) << (c.language ? c.language : "(null)");
     }
-    EXPECT_EQ(kavo::codepage_candidate(0), 0u);
     std::string long_name(150, 'x');
     long_name += "GREEK";
     EXPECT_EQ(kavo::charset_for_language(long_name.c_str()), 0) << "only the first 99 characters count";

@@ -187,14 +187,11 @@ TEST(GridNavigation, EachKeyAtTheEndsOfTheListMovesAsSpecified)
         {"end of an empty list", 0, 0, 0, 0, 0, -1, 0, kavo::kKeyEnd, 0, -1, 0},
         {"up on the top row scrolls by one", 0, 100, 0, 0, 10, 10, 0, kavo::kKeyUp, 9, 9, 0},
         {"up at the first record", 0, 100, 0, 0, 0, 0, 0, kavo::kKeyUp, 0, 0, 0},
-        {"down on the last row scrolls by one", 0, 100, 0, 0, 0, 9, 0, kavo::kKeyDown, 1, 10, 0},
         {"down at the last record", 0, 100, 0, 0, 90, 99, 0, kavo::kKeyDown, 90, 99, 0},
         {"down from no current record", 0, 100, 0, 0, 5, -1, 0, kavo::kKeyDown, 0, 0, 0},
         {"left past skipped columns", 0, 5, 0, 0b0110, 0, 0, 3, kavo::kKeyLeft, 0, 0, 0},
         {"left with only skipped columns left", 0, 5, 0, 0b0011, 0, 0, 2, kavo::kKeyLeft, 0, 0, 2},
-        {"right past a skipped column", 0, 5, 0, 0b0010, 0, 0, 0, kavo::kKeyRight, 0, 0, 2},
         {"right at the last column", 0, 5, 0, 0, 0, 0, 3, kavo::kKeyRight, 0, 0, 3},
-        {"cell mode: down into the last row's cells", kavo::kGridCellMode, 0, 10, 0, 0, 1, 1, kavo::kKeyDown, 0, 2, 1},
         {"cell mode: down below the last cell", kavo::kGridCellMode, 0, 10, 0, 0, 1, 2, kavo::kKeyDown, 0, 1, 2},
         {"cell mode: right after the last cell", kavo::kGridCellMode, 0, 10, 0, 0, 2, 1, kavo::kKeyRight, 0, 2, 1},
     };
@@ -223,23 +220,18 @@ TEST(GridNavigation, KeysInvalidateRowsScrollAndNotifyInOrder)
         const char *what;
         uint32_t flags;
         int top, current, key;
-        bool shift;
         Events events;
     } cases[] = {
-        {"down within the page repaints two rows", 0, 0, 2, kavo::kKeyDown, false,
+        {"down within the page repaints two rows", 0, 0, 2, kavo::kKeyDown,
          {row(2), row(2), row(3), "sync", "focus", "cb 120 3 0"}},
-        {"down off the page scrolls", 0, 0, 9, kavo::kKeyDown, false,
+        {"down off the page scrolls", 0, 0, 9, kavo::kKeyDown,
          {row(9), row(9), "repaint", "vpos 1", "cb 118 1 0", "sync", "focus", "cb 120 10 0"}},
-        {"enter only notifies", 0, 0, 2, 13, false, {"cb 105 2 0", "focus"}},
-        {"shift+down extends the selection", kavo::kGridMultiSel, 0, 2, kavo::kKeyDown, true,
-         {row(2), row(2), "repaint", row(3), "sync", "focus", "cb 120 3 0"}},
-        {"space toggles the current record", kavo::kGridMultiSel, 0, 2, 32, false, {row(2), "sync", "focus"}},
+        {"space toggles the current record", kavo::kGridMultiSel, 0, 2, 32, {row(2), "sync", "focus"}},
     };
     for (const auto &c : cases) {
         Fixture f(c.flags, 100);
         f.place(c.top, c.current, 0);
         f.grid.select_record(c.current, 1);
-        f.host.shift = c.shift;
         f.grid.key_down(c.key, f.host);
         EXPECT_EQ(f.host.take(), c.events) << c.what;
     }
@@ -369,11 +361,9 @@ TEST(GridModel, SettersTakeOnlyRecordsAndCellsThatExistAndBringThemIntoView)
         int top_after, current_after, column_after;
     } cases[] = {
         {"a record below the page lands on its second-last row", false, 0, 50, true, 42, 50, 0},
-        {"a record above the page lands on its top row", false, 20, 5, true, 5, 5, 0},
         {"no record 100 of 100", false, 3, 100, false, 3, 7, 0},
         {"no record -1", false, 3, -1, false, 3, 7, 0},
         {"cell 6 of 4 columns", true, 3, 6, true, 1, 1, 2},
-        {"cell 0", true, 3, 0, true, 0, 0, 0},
         {"no cell 400 of 400", true, 3, 400, true, 3, -1, 0},
         {"no cell -1", true, 3, -1, true, 3, -1, 0},
     };
