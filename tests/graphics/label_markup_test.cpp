@@ -59,7 +59,6 @@ TEST(LabelMarkup, EachMarkerSwitchesFontAndLineAndAdvancesByTheDrawnWidth)
         // The small font measures with its own height: W at 18 is 18 wide.
         {"@tWW@@W", false, {"small 100 50", "g W 100 50", "g W 118 50", "main 136 50", "g W 136 50"}},
         // The character right after a switch is drawn as it stands.
-        {"@t@b", false, {"small 100 50", "g @ 100 50", "g b 109 50"}},
         {"@b@d", false, {"small 100 68", "g @ 100 68", "g d 109 68"}},
         {"@@@dW", false, {"main 100 50", "g @ 100 50", "g d 115 50", "g W 132 50"}},
         // Raised at the bottom, the current line is 18 above y: a delta rises 10 above that.
