@@ -47,7 +47,6 @@ TEST(LabelMarkup, EachMarkerSwitchesFontAndLineAndAdvancesByTheDrawnWidth)
         Steps steps;
     } cases[] = {
         {nullptr, false, {}},
-        {"m@t3", false, {"g m 100 50", "small 124 50", "g 3 124 50"}},
         {"m@t3", true, {"g m 100 50", "small 124 32", "g 3 124 32"}},
         {"@dt", false, {"delta 100 76 10", "g t 115 50"}},
         {"@dt", true, {"delta 100 40 10", "g t 115 50"}},

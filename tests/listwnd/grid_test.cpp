@@ -133,10 +133,13 @@ TEST(GridInput, AHeaderBorderIsDraggedWithinTwentyPixelsOfItsNeighbours)
 
 TEST(GridModel, ColumnTableHoldsFiftyAndARebuiltListOnlyItsNewColumns)
 {
-    Fixture f(0, 5);
-    for (int c = 4; c < kavo::kMaxColumns; ++c)
+    Fixture f(0, 5), two(kavo::kGridTwoBands, 5);
+    for (int c = 4; c < kavo::kMaxColumns; ++c) {
         ASSERT_TRUE(f.grid.define_column(3, nullptr, nullptr, 0));
+        ASSERT_TRUE(two.grid.define_subcolumn(3, 1, nullptr, nullptr, 0));
+    }
     EXPECT_FALSE(f.grid.define_column(3, nullptr, nullptr, 0)) << "one too many";
+    EXPECT_FALSE(two.grid.define_subcolumn(3, 1, nullptr, nullptr, 0)) << "one too many subcolumns";
     f.grid.delete_columns();
     f.grid.define_column(3, nullptr, nullptr, kavo::kColumnSkip);
     f.grid.define_column(3, nullptr, nullptr, 0);
