@@ -252,15 +252,15 @@ TEST(GridSelection, ShiftClicksExtendFromTheFirstSelectedRecord)
             s += f.grid.record_selected(r) ? '1' : '.';
         return s;
     };
-    f.grid.left_press({300, 21 + 5 * 18 + 5}, f.host);
-    EXPECT_EQ(selected(), ".....1111...........");
+    f.grid.left_press({300, 21 + 5}, f.host);
+    EXPECT_EQ(selected(), "111111111...........") << "record 0 up to the anchor 8";
     f.grid.left_press({300, 21 + 9 * 18 + 5}, f.host);
-    EXPECT_EQ(selected(), ".....11111..........") << "record 9 from the anchor 5";
+    EXPECT_EQ(selected(), "1111111111..........") << "record 9 from the anchor 0";
     f.host.shift = false;
     f.host.ctrl = true;
     f.grid.left_press({300, 21 + 2 * 18 + 5}, f.host);
-    EXPECT_EQ(selected(), "..1..11111..........");
-    EXPECT_EQ(f.grid.selected_count(), 6);
+    EXPECT_EQ(selected(), "11.1111111..........");
+    EXPECT_EQ(f.grid.selected_count(), 9);
 }
 
 TEST(GridSelection, ResetWalksUpPastRecordsTheHostRefuses)
