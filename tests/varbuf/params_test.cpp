@@ -30,6 +30,7 @@ TEST(Params, KeysMatchWithoutCaseAndTheTableNeverOverflows)
     kavo::set_propar(entries, &count, "LONGER", "x"); // cut to the same key
     EXPECT_EQ(count, 2);
     EXPECT_STREQ(entries[1].value, "x");
+    kavo::set_propar(entries, nullptr, "P2", "x"); // without a count there is nothing to add to
 
     char out[11] = "zz";
     EXPECT_EQ(kavo::get_propar(entries, count, "p1", out, sizeof out), 0);
