@@ -40,13 +40,4 @@ inline LanguageFiles run_langdb(const std::string &tsv, const std::string &name)
     return files;
 }
 
-// The texts the module's own dialogs use, in two languages, and a few more.
-inline const char *kDemoTable = "id\t1505:Old\t1512:English\t1513:Deutsch\t1516:Francais\n"
-                                "0\tzero\tzero\tnull\n"
-                                "100\t\tWidth|mm\tBreite|mm\n"
-                                "101\t\tHeight\tHoehe\n"
-                                "2001\t\tOK\tJawohl\tD'accord\n"
-                                "4118\t\tClosing in\tSchliesst in\n"
-                                "4119\t\tGr\xC3\xBC\xC3\x9F\\tdich\n";
-
 } // namespace kavo_test

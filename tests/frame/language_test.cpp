@@ -16,6 +16,15 @@ namespace {
 
 using kavo_test::DialogWatch;
 
+// The texts the module's own dialogs use, in two languages, and a few more.
+const char *const kDemoTable = "id\t1505:Old\t1512:English\t1513:Deutsch\t1516:Francais\n"
+                               "0\tzero\tzero\tnull\n"
+                               "100\t\tWidth|mm\tBreite|mm\n"
+                               "101\t\tHeight\tHoehe\n"
+                               "2001\t\tOK\tJawohl\tD'accord\n"
+                               "4118\t\tClosing in\tSchliesst in\n"
+                               "4119\t\tGr\xC3\xBC\xC3\x9F\\tdich\n";
+
 // The parser's cases are tested with it; here only that the tool fails whole.
 TEST(Langdb, BadRowGivesAnErrorAndNoFiles)
 {
@@ -51,7 +60,7 @@ class LanguageTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        files_ = kavo_test::run_langdb(kavo_test::kDemoTable, "kavo_lang");
+        files_ = kavo_test::run_langdb(kDemoTable, "kavo_lang");
         ASSERT_EQ(files_.exit_code, 0u);
     }
     static void TearDownTestSuite() { files_.remove(); }
